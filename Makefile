@@ -1,0 +1,43 @@
+# Thin wrapper over CMake. `make run` and `make test` work on a fresh Debian
+# machine: they install what is missing first.
+BUILD_RELEASE ?= build/release
+BUILD_TEST    ?= build/test
+BUILD_BENCH   ?= build/bench
+BUILD_FUZZ    ?= build/fuzz
+JOBS          ?= $(shell nproc)
+FUZZ_SECONDS  ?= 60
+
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+
+.PHONY: all deps build run test bench fuzz clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD_RELEASE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUENDRA_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD_RELEASE) -j $(JOBS)
+
+run: build
+	@$(BUILD_RELEASE)/bin/quendra
+
+test: deps
+	@cmake -S . -B $(BUILD_TEST) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUENDRA_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD_TEST) -j $(JOBS)
+	@cd $(BUILD_TEST) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUENDRA_BENCH=ON -DQUENDRA_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD_BENCH) -j $(JOBS)
+	@for b in $(BUILD_BENCH)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENDRA_FUZZ=ON -DQUENDRA_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	@for f in $(BUILD_FUZZ)/fuzz/fuzz_*; do [ -x "$$f" ] && "$$f" -max_total_time=$(FUZZ_SECONDS) $(BUILD_FUZZ)/fuzz/corpus-$$(basename $$f); done
+
+clean:
+	rm -rf build

@@ -1,0 +1,14 @@
+// The authoring tool. It takes no arguments.
+#include "app/application.h"
+#include "app/mainform.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    InitQuendraApplication(app);
+    Ttestmainform form;
+    form.show();
+    return app.exec();
+}

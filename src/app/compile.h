@@ -1,0 +1,4 @@
+#pragma once
+// "&Compile Test" and "Create E&xecutable".
+void CompileTest();
+void CreateExecutable();

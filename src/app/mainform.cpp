@@ -1,0 +1,462 @@
+#include "app/mainform.h"
+
+#include "app/compile.h"
+#include "app/projectlifecycle.h"
+#include "app/tutorial.h"
+#include "authoring/questionlist.h"
+#include "authoring/utilities.h"
+#include "distrib/distribution.h"
+#include "model/errors.h"
+#include "model/fileutil.h"
+#include "model/projectfiles.h"
+#include "model/testconfig.h"
+#include "platform/fonts.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "platform/tiledimage.h"
+#include "presentation/programconfig.h"
+#include "testdesign/testpresentation.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const ButtonHint = " Press F1 for Help";
+
+} // namespace
+
+QPushButton* Ttestmainform::MakeButton(QWidget* parent, const char* name, const QString& caption, int helpContext)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setStatusTip(QString::fromLatin1(ButtonHint));
+    b->setToolTip(QString::fromLatin1(ButtonHint).trimmed());
+    b->setAutoDefault(true);
+    b->setMinimumHeight(28);
+    if (helpContext > 0)
+        SetHelpContext(b, helpContext);
+    return b;
+}
+
+Ttestmainform::Ttestmainform(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("testmainform"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+
+    auto* central = new QWidget(this);
+    auto* centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    setCentralWidget(central);
+
+    wiaTile2 = new TTiledImage(central);
+    wiaTile2->setObjectName(QStringLiteral("wiaTile2"));
+    wiaTile2->SetImage(QImage(QStringLiteral(":/quendra/background.png")));
+    wiaTile2->installEventFilter(this);
+    centralLayout->addWidget(wiaTile2, 1);
+
+    // ---- command panel ----
+    MenuPnl = new QFrame(wiaTile2);
+    MenuPnl->setObjectName(QStringLiteral("MenuPnl"));
+    MenuPnl->setFrameShape(QFrame::Panel);
+    MenuPnl->setFrameShadow(QFrame::Raised);
+    MenuPnl->setLineWidth(2);
+    MenuPnl->setAutoFillBackground(true);
+    {
+        QPalette pal = MenuPnl->palette();
+        pal.setColor(QPalette::Window, QColor(0x00, 0x80, 0x80));      // teal
+        pal.setColor(QPalette::WindowText, Qt::white);
+        MenuPnl->setPalette(pal);
+    }
+    SetHelpContext(MenuPnl, 1);
+    auto* panelLayout = new QVBoxLayout(MenuPnl);
+    panelLayout->setContentsMargins(10, 10, 10, 10);
+    panelLayout->setSpacing(8);
+
+    TitlePnl = new QLabel(tr("Quendra for Windows - Ver 2.5"), MenuPnl);
+    TitlePnl->setObjectName(QStringLiteral("TitlePnl"));
+    TitlePnl->setAlignment(Qt::AlignCenter);
+    TitlePnl->setAutoFillBackground(true);
+    TitlePnl->setFrameShape(QFrame::Panel);
+    TitlePnl->setFrameShadow(QFrame::Raised);
+    TitlePnl->setMinimumHeight(34);
+    {
+        QPalette pal = TitlePnl->palette();
+        pal.setColor(QPalette::Window, QColor(0x00, 0xFF, 0xFF));      // aqua
+        pal.setColor(QPalette::WindowText, Qt::black);
+        TitlePnl->setPalette(pal);
+        QFont f = TitlePnl->font();
+        f.setBold(true);
+        f.setPointSize(f.pointSize() + 3);
+        TitlePnl->setFont(f);
+    }
+    panelLayout->addWidget(TitlePnl);
+
+    auto* projectRow = new QHBoxLayout;
+    SelectBtn = MakeButton(MenuPnl, "SelectBtn", tr("&Select a Test"), 120);
+    StartBtn = MakeButton(MenuPnl, "StartBtn", tr("Start &New Test"), 70);
+    projectRow->addWidget(SelectBtn);
+    projectRow->addWidget(StartBtn);
+    panelLayout->addLayout(projectRow);
+
+    auto makeGroup = [this](const char* name, const QString& caption) {
+        auto* g = new QGroupBox(caption, MenuPnl);
+        g->setObjectName(QString::fromLatin1(name));
+        QPalette pal = g->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        g->setPalette(pal);
+        auto* l = new QGridLayout(g);
+        l->setSpacing(6);
+        return g;
+    };
+    auto* grid = new QGridLayout;
+    grid->setSpacing(8);
+    GroupBox1 = makeGroup("GroupBox1", tr("  Create Questions "));
+    AddBtn = MakeButton(GroupBox1, "AddBtn", tr("&Add a Question"), 100);
+    EditBtn = MakeButton(GroupBox1, "EditBtn", tr("&Edit a Question"), 160);
+    ViewBtn = MakeButton(GroupBox1, "ViewBtn", tr("&View a Question"), 170);
+    DeleteBtn = MakeButton(GroupBox1, "DeleteBtn", tr("&Delete a Question"), 180);
+    GroupBox2 = makeGroup("GroupBox2", tr("  Create Program  "));
+    PreviewBtn = MakeButton(GroupBox2, "PreviewBtn", tr("&Pre-View Test"), 360);
+    CompileBtn = MakeButton(GroupBox2, "CompileBtn", tr("&Compile Test"), 365);
+    ExecBtn = MakeButton(GroupBox2, "ExecBtn", tr("Create E&xecutable"), 370);
+    DistribBtn = MakeButton(GroupBox2, "DistribBtn", tr("P&repare Distribution"), 380);
+    GroupBox3 = makeGroup("GroupBox3", tr("  Customize  "));
+    CustChapBtn = MakeButton(GroupBox3, "CustChapBtn", tr("&Test Presentation"), 200);
+    CustBookBtn = MakeButton(GroupBox3, "CustBookBtn", tr("Progra&m Presentation"), 230);
+    ReorgBtn = MakeButton(GroupBox3, "ReorgBtn", tr("Program &Utilities"), 240);
+    GroupBox4 = makeGroup("GroupBox4", tr("  Help  "));
+    AboutBtn = MakeButton(GroupBox4, "AboutBtn", tr("A&bout This Program"), 80);
+    HelpBtn = MakeButton(GroupBox4, "HelpBtn", tr("&Help"), 0);
+    TutBtn = MakeButton(GroupBox4, "TutBtn", tr("Tut&orial"), 1);
+    QuitBtn = MakeButton(GroupBox4, "QuitBtn", tr("&Quit"), 0);
+    auto fill = [](QGroupBox* g, std::initializer_list<QPushButton*> buttons) {
+        auto* l = static_cast<QGridLayout*>(g->layout());
+        int i = 0;
+        for (QPushButton* b : buttons) {
+            l->addWidget(b, i / 2, i % 2);
+            ++i;
+        }
+    };
+    fill(GroupBox1, {AddBtn, EditBtn, ViewBtn, DeleteBtn});
+    fill(GroupBox2, {PreviewBtn, CompileBtn, ExecBtn, DistribBtn});
+    fill(GroupBox3, {CustChapBtn, CustBookBtn, ReorgBtn});
+    fill(GroupBox4, {AboutBtn, HelpBtn, TutBtn, QuitBtn});
+    grid->addWidget(GroupBox1, 0, 0);
+    grid->addWidget(GroupBox2, 0, 1);
+    grid->addWidget(GroupBox3, 1, 0);
+    grid->addWidget(GroupBox4, 1, 1);
+    panelLayout->addLayout(grid);
+    MenuPnl->adjustSize();
+    MenuPnl->resize(std::max(MenuPnl->sizeHint().width(), 560), MenuPnl->sizeHint().height());
+    MenuPnl->hide();
+
+    // ---- wait panel ----
+    waitpnl = new QLabel(tr("Working. Please wait..."), wiaTile2);
+    waitpnl->setObjectName(QStringLiteral("waitpnl"));
+    waitpnl->setAlignment(Qt::AlignCenter);
+    waitpnl->setFrameShape(QFrame::Panel);
+    waitpnl->setFrameShadow(QFrame::Raised);
+    waitpnl->setLineWidth(2);
+    waitpnl->setAutoFillBackground(true);
+    {
+        QFont f = waitpnl->font();
+        f.setBold(true);
+        f.setPointSize(f.pointSize() + 4);
+        waitpnl->setFont(f);
+    }
+    waitpnl->resize(320, 70);
+    waitpnl->hide();
+
+    // ---- status line ----
+    StatusPnl = new QFrame(central);
+    StatusPnl->setObjectName(QStringLiteral("StatusPnl"));
+    StatusPnl->setFrameShape(QFrame::Panel);
+    StatusPnl->setFrameShadow(QFrame::Sunken);
+    SetHelpContext(StatusPnl, 1);
+    auto* statusLayout = new QHBoxLayout(StatusPnl);
+    statusLayout->setContentsMargins(4, 2, 4, 2);
+    StatusText = new QLabel(StatusPnl);
+    StatusText->setObjectName(QStringLiteral("StatusText"));
+    StatusText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    statusLayout->addWidget(StatusText, 1);
+    ProjectPnl = new QFrame(StatusPnl);
+    ProjectPnl->setObjectName(QStringLiteral("ProjectPnl"));
+    ProjectPnl->setFrameShape(QFrame::Panel);
+    ProjectPnl->setFrameShadow(QFrame::Sunken);
+    SetHelpContext(ProjectPnl, 1);
+    auto* projectLayout = new QHBoxLayout(ProjectPnl);
+    projectLayout->setContentsMargins(4, 0, 4, 0);
+    ProjectCaption = new QLabel(tr("  Current Test  :"), ProjectPnl);
+    ProjectCaption->setObjectName(QStringLiteral("ProjectCaption"));
+    ProjectLbl = new QLabel(tr("None Selected"), ProjectPnl);
+    ProjectLbl->setObjectName(QStringLiteral("ProjectLbl"));
+    ProjectLbl->setMinimumWidth(160);
+    projectLayout->addWidget(ProjectCaption);
+    projectLayout->addWidget(ProjectLbl);
+    statusLayout->addWidget(ProjectPnl);
+    centralLayout->addWidget(StatusPnl);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &Ttestmainform::Timer1Timer);
+
+    connect(SelectBtn, &QPushButton::clicked, this, &Ttestmainform::SelectBtnClick);
+    connect(StartBtn, &QPushButton::clicked, this, &Ttestmainform::StartBtnClick);
+    connect(AddBtn, &QPushButton::clicked, this, &Ttestmainform::AddBtnClick);
+    connect(EditBtn, &QPushButton::clicked, this, &Ttestmainform::EditBtnClick);
+    connect(ViewBtn, &QPushButton::clicked, this, &Ttestmainform::ViewBtnClick);
+    connect(DeleteBtn, &QPushButton::clicked, this, &Ttestmainform::DeleteBtnClick);
+    connect(CustChapBtn, &QPushButton::clicked, this, &Ttestmainform::CustChapBtnClick);
+    connect(CustBookBtn, &QPushButton::clicked, this, &Ttestmainform::CustBookBtnClick);
+    connect(ReorgBtn, &QPushButton::clicked, this, &Ttestmainform::ReorgBtnClick);
+    connect(PreviewBtn, &QPushButton::clicked, this, &Ttestmainform::PreviewBtnClick);
+    connect(CompileBtn, &QPushButton::clicked, this, &Ttestmainform::CompileBtnClick);
+    connect(ExecBtn, &QPushButton::clicked, this, &Ttestmainform::ExecBtnClick);
+    connect(DistribBtn, &QPushButton::clicked, this, &Ttestmainform::DistribBtnClick);
+    connect(TutBtn, &QPushButton::clicked, this, &Ttestmainform::TutBtnClick);
+    connect(AboutBtn, &QPushButton::clicked, this, &Ttestmainform::AboutBtnClick);
+    connect(HelpBtn, &QPushButton::clicked, this, &Ttestmainform::HelpBtnClick);
+    connect(QuitBtn, &QPushButton::clicked, this, &Ttestmainform::QuitBtnClick);
+
+    // Creation sequence.
+    resize(632, 427 + 30);
+    setWindowState(Qt::WindowMaximized);
+    CurrentVersion = QStringLiteral("2.01");
+    LowColourDisplay = ScreenDepth() < 16;
+    QString dir = QCoreApplication::applicationDirPath();
+    if (!dir.endsWith(u'/'))
+        dir += u'/';
+    ProgramDir = dir;
+    ProjectDir = ProgramDir;
+    HelpFilePath = ProgramDir + QStringLiteral("QUEDRIX.HLP");
+    {
+        const QScreen* s = screen();
+        const QSize size = s ? s->availableGeometry().size() : QSize(640, 480);
+        DesignLeft = (size.width() - 640) / 2;
+        DesignTop = (size.height() - 480) / 2;
+    }
+    setWindowTitle(tr("Quendra for Windows Ver 2.5"));
+    RefreshCommands();
+    MenuPnl->hide();
+}
+
+void Ttestmainform::RefreshCommands()
+{
+    const bool open = !ProjectPath.isEmpty();
+    ProjectLbl->setText(open ? BaseName(ProjectPath) : tr("None Selected"));
+    AddBtn->setEnabled(open);
+    CustChapBtn->setEnabled(open);
+    CustBookBtn->setEnabled(open);
+    const bool haveQuestions = !QuestionPath.isEmpty() && QFileInfo::exists(ResolveCase(QuestionPath));
+    for (QPushButton* b : {EditBtn, ViewBtn, DeleteBtn, PreviewBtn, CompileBtn, ExecBtn, DistribBtn})
+        b->setEnabled(haveQuestions);
+    for (QPushButton* b : {SelectBtn, StartBtn, ReorgBtn, AboutBtn, HelpBtn, TutBtn, QuitBtn})
+        b->setEnabled(true);
+}
+
+void Ttestmainform::RunCommand(const std::function<void()>& operation, const std::function<void()>& after,
+                               bool showWait)
+{
+    MenuPnl->hide();
+    if (showWait) {
+        CentrePanels();
+        waitpnl->show();
+        waitpnl->raise();
+        waitpnl->repaint();
+    }
+    try {
+        operation();
+    } catch (const EQuendraError& e) {
+        ShowError(e.Message());
+    } catch (const std::exception& e) {
+        ShowError(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        ShowError(tr("An unexpected error ended the command."));
+    }
+    waitpnl->hide();
+    try {
+        if (after)
+            after();
+    } catch (const EQuendraError& e) {
+        ShowError(e.Message());
+    } catch (const std::exception& e) {
+        ShowError(QString::fromLocal8Bit(e.what()));
+    }
+    MenuPnl->show();
+    MenuPnl->raise();
+}
+
+void Ttestmainform::FocusFirstEnabled(QPushButton* preferred, QPushButton* fallback)
+{
+    (preferred->isEnabled() ? preferred : fallback)->setFocus();
+}
+
+void Ttestmainform::SelectBtnClick()
+{
+    RunCommand([] { SelectTest(); }, [this] { RefreshCommands(); }, false);
+    FocusFirstEnabled(AddBtn, SelectBtn);
+}
+
+void Ttestmainform::StartBtnClick()
+{
+    RunCommand([] { StartNewTest(); }, [this] { RefreshCommands(); });
+    FocusFirstEnabled(AddBtn, StartBtn);
+}
+
+void Ttestmainform::AddBtnClick()
+{
+    RunCommand([] { AddQuestions(); }, [this] { RefreshCommands(); });
+    AddBtn->setFocus();
+}
+
+void Ttestmainform::EditBtnClick()
+{
+    RunCommand([] { EditQuestion(); }, {});
+    EditBtn->setFocus();
+}
+
+void Ttestmainform::ViewBtnClick()
+{
+    RunCommand([] { ViewQuestion(); }, {});
+    ViewBtn->setFocus();
+}
+
+void Ttestmainform::DeleteBtnClick()
+{
+    RunCommand([] { DeleteQuestion(); }, [this] { RefreshCommands(); });
+    FocusFirstEnabled(DeleteBtn, AddBtn);
+}
+
+void Ttestmainform::CustChapBtnClick()
+{
+    RunCommand([] { TestPresentationMenu(); }, {});
+    CustChapBtn->setFocus();
+}
+
+void Ttestmainform::CustBookBtnClick()
+{
+    RunCommand(
+        [] {
+            if (ProgramConfigDialog(TestConfig.Presentation, TestConfig.Program, EntryPath))
+                SaveConfig();
+        },
+        {});
+    CustBookBtn->setFocus();
+}
+
+void Ttestmainform::ReorgBtnClick()
+{
+    RunCommand([] { ProgramUtilities(); }, [this] { RefreshCommands(); });
+    ReorgBtn->setFocus();
+}
+
+void Ttestmainform::PreviewBtnClick()
+{
+    RunCommand([] { PreviewTest(); }, {});
+    PreviewBtn->setFocus();
+}
+
+void Ttestmainform::CompileBtnClick() { RunCommand([] { CompileTest(); }, {}, true); }
+
+void Ttestmainform::ExecBtnClick() { RunCommand([] { CreateExecutable(); }, {}, true); }
+
+void Ttestmainform::DistribBtnClick()
+{
+    RunCommand([] { PrepareDistribution(); }, {}, true);
+    DistribBtn->setFocus();
+}
+
+void Ttestmainform::TutBtnClick()
+{
+    RunCommand([] { ShowTutorial(); }, {});
+    TutBtn->setFocus();
+}
+
+void Ttestmainform::AboutBtnClick()
+{
+    RunCommand([] { ShowAboutBox(); }, {});
+    AboutBtn->setFocus();
+}
+
+void Ttestmainform::HelpBtnClick()
+{
+    ShowHelp(HelpFilePath, 1);
+    HelpBtn->setFocus();
+}
+
+void Ttestmainform::QuitBtnClick() { close(); }
+
+void Ttestmainform::Timer1Timer()
+{
+    Timer1->stop();
+    try {
+        if (LowColourDisplay)
+            ShowColourWarning();
+    } catch (...) {
+    }
+    CentrePanels();
+    MenuPnl->show();
+    MenuPnl->raise();
+    HelpBtn->setFocus();
+}
+
+void Ttestmainform::CentrePanels()
+{
+    const int w = wiaTile2->width();
+    const int h = wiaTile2->height();
+    MenuPnl->move(w / 2 - MenuPnl->width() / 2, h / 2 - MenuPnl->height() / 2);
+    waitpnl->move(w / 2 - waitpnl->width() / 2, h / 2 - waitpnl->height() / 2);
+}
+
+bool Ttestmainform::event(QEvent* e)
+{
+    if (e->type() == QEvent::StatusTip) {
+        StatusText->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    if (e->type() == QEvent::WindowActivate)
+        CentrePanels();
+    return QMainWindow::event(e);
+}
+
+void Ttestmainform::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    const QRect frame = frameGeometry();
+    if (frame.width() >= 640 && frame.height() >= 480) {
+        DesignLeft = (frame.width() - 640) / 2;
+        DesignTop = (frame.height() - 480) / 2;
+    }
+    if (!FTimerStarted) {
+        FTimerStarted = true;
+        Timer1->start();
+    }
+}
+
+void Ttestmainform::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    CentrePanels();
+}
+
+bool Ttestmainform::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == wiaTile2 && e->type() == QEvent::Resize)
+        CentrePanels();
+    return QMainWindow::eventFilter(watched, e);
+}

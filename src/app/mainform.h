@@ -1,0 +1,89 @@
+#pragma once
+// The main window: the tiled background, the centred command panel, the
+// status line and the wait panel; runs every command the same way.
+
+#include <QMainWindow>
+#include <functional>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class TTiledImage;
+
+class Ttestmainform : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Ttestmainform(QWidget* parent = nullptr);
+
+    void RefreshCommands();
+    // Hides the panel, runs the operation, and on every way out (exceptions
+    // included, which are shown with ShowError) restores the panel and
+    // calls `after` (which sets the focus).
+    void RunCommand(const std::function<void()>& operation, const std::function<void()>& after,
+                    bool showWait = false);
+    void CentrePanels();
+
+    TTiledImage* wiaTile2;
+    QFrame* MenuPnl;
+    QLabel* TitlePnl;
+    QPushButton* SelectBtn;
+    QPushButton* StartBtn;
+    QGroupBox* GroupBox1;
+    QPushButton* AddBtn;
+    QPushButton* EditBtn;
+    QPushButton* ViewBtn;
+    QPushButton* DeleteBtn;
+    QGroupBox* GroupBox2;
+    QPushButton* PreviewBtn;
+    QPushButton* CompileBtn;
+    QPushButton* ExecBtn;
+    QPushButton* DistribBtn;
+    QGroupBox* GroupBox3;
+    QPushButton* CustChapBtn;
+    QPushButton* CustBookBtn;
+    QPushButton* ReorgBtn;
+    QGroupBox* GroupBox4;
+    QPushButton* AboutBtn;
+    QPushButton* HelpBtn;
+    QPushButton* TutBtn;
+    QPushButton* QuitBtn;
+    QFrame* StatusPnl;
+    QLabel* StatusText;
+    QFrame* ProjectPnl;
+    QLabel* ProjectCaption;
+    QLabel* ProjectLbl;
+    QLabel* waitpnl;
+    QTimer* Timer1;
+
+    void SelectBtnClick();
+    void StartBtnClick();
+    void AddBtnClick();
+    void EditBtnClick();
+    void ViewBtnClick();
+    void DeleteBtnClick();
+    void CustChapBtnClick();
+    void CustBookBtnClick();
+    void ReorgBtnClick();
+    void PreviewBtnClick();
+    void CompileBtnClick();
+    void ExecBtnClick();
+    void DistribBtnClick();
+    void TutBtnClick();
+    void AboutBtnClick();
+    void HelpBtnClick();
+    void QuitBtnClick();
+    void Timer1Timer();
+
+protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int helpContext);
+    void FocusFirstEnabled(QPushButton* preferred, QPushButton* fallback);
+    bool FTimerStarted = false;
+};

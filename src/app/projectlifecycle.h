@@ -1,0 +1,4 @@
+#pragma once
+// Creating and selecting test projects.
+void SelectTest();
+void StartNewTest();

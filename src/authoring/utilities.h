@@ -1,0 +1,3 @@
+#pragma once
+// "Program &Utilities": re-ordering, hypertext and results-file utilities.
+void ProgramUtilities();

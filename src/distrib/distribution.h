@@ -1,0 +1,3 @@
+#pragma once
+// "P&repare Distribution".
+void PrepareDistribution();

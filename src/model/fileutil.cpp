@@ -1,0 +1,361 @@
+#include "model/fileutil.h"
+
+#include "model/errors.h"
+#include "model/testconfig.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <sys/stat.h>
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("FileUtil", text); }
+
+int HexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9') return u - '0';
+    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+    return -1;
+}
+
+QIODevice* gAppendOutput = nullptr;
+
+} // namespace
+
+QString BaseName(const QString& path)
+{
+    qsizetype cut = -1;
+    for (qsizetype i = 0; i < path.size(); ++i)
+        if (path[i] == u'/' || path[i] == u'\\')
+            cut = i;
+    QString name = path.mid(cut + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot >= 0)
+        name.truncate(dot);
+    return name;
+}
+
+bool TryStrToInt(const QString& text, int& value)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    bool hex = false;
+    if (i < n && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
+        hex = true;
+        ++i;
+    } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+        hex = true;
+        i += 2;
+    }
+    if (i >= n)
+        return false;
+    quint64 acc = 0;
+    for (; i < n; ++i) {
+        const int d = hex ? HexDigit(text[i]) : (text[i] >= u'0' && text[i] <= u'9' ? text[i].unicode() - '0' : -1);
+        if (d < 0)
+            return false;
+        acc = acc * (hex ? 16 : 10) + quint64(d);
+        if (acc > 0xFFFFFFFFull)
+            return false;
+    }
+    qint64 v;
+    if (hex) {
+        // Hex digits give the 32-bit pattern, as the platform's conversion does.
+        v = qint32(quint32(acc));
+        if (negative) v = -v;
+        if (v > INT32_MAX || v < INT32_MIN) return false;
+    } else {
+        v = negative ? -qint64(acc) : qint64(acc);
+        if (v > INT32_MAX || v < INT32_MIN)
+            return false;
+    }
+    value = int(v);
+    return true;
+}
+
+bool IsInteger(const QString& text)
+{
+    int v;
+    return TryStrToInt(text, v);
+}
+
+int StrToInt(const QString& text)
+{
+    int v;
+    if (!TryStrToInt(text, v))
+        throw EConvertError(Tr("'%1' is not a valid integer value").arg(text));
+    return v;
+}
+
+bool IsValidFileName(const QString& text)
+{
+    static const QString bad = QStringLiteral("\"*+,/:;<=>?[]|");
+    for (QChar c : text)
+        if (bad.contains(c))
+            return false;
+    return true;
+}
+
+bool HasAttributes(const QString& path, int attributes)
+{
+    QFileInfo fi(ResolveCase(path));
+    if (!fi.exists())
+        return false;
+    int have = 0;
+    if (fi.isDir()) have |= faDirectory;
+    if (!fi.isWritable()) have |= faReadOnly;
+    if (fi.isHidden()) have |= faHidden;
+    if (fi.isFile()) have |= faArchive;
+    return (have & attributes) == attributes;
+}
+
+bool SameFile(const QString& a, const QString& b)
+{
+    struct stat sa {}, sb {};
+    if (::stat(QFile::encodeName(a).constData(), &sa) != 0)
+        return false;
+    if (::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+int CopyFile(const QString& source, const QString& target)
+{
+    if (source == target)
+        return 1;
+    const QString src = ResolveCase(source);
+    const QString dst = ResolveCase(target);
+    // Two texts can name one file; truncating the target would destroy the source.
+    if (SameFile(src, dst))
+        return 1;
+    QFile in(src);
+    if (!in.open(QIODevice::ReadOnly))
+        return 2;
+    QFile out(dst);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return 3;
+    char buffer[2048];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), src, in.errorString());
+        if (got == 0)
+            break;
+        const qint64 put = out.write(buffer, got);
+        if (put != got)
+            return 4;
+    }
+    if (!out.flush())
+        return 4;
+    out.close();
+    if (out.error() != QFileDevice::NoError)
+        return 4;
+    return 0;
+}
+
+void CopyFileTo(const QString& source, const QString& target)
+{
+    const QString src = ResolveCase(source);
+    QString dst = QFileInfo(ResolveCase(target)).absoluteFilePath();
+    if (QFileInfo(dst).isDir())
+        dst = QDir(dst).filePath(QFileInfo(src).fileName());
+    QFile in(src);
+    if (!in.open(QIODevice::ReadOnly))
+        throw EInOutError(Tr("Cannot open file %1").arg(source));
+    if (SameFile(src, dst))
+        throw EInOutError(Tr("Cannot create file %1").arg(dst) + QStringLiteral("\n")
+                          + Tr("It is the file being copied."));
+    QFile out(dst);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        throw EInOutError(Tr("Cannot create file %1").arg(dst));
+    char buffer[8192];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), src, in.errorString());
+        if (got > 0 && out.write(buffer, got) != got)
+            RaiseInOutError(Tr("write"), dst, out.errorString());
+        if (got < qint64(sizeof buffer))
+            break;
+    }
+    if (!out.flush())
+        RaiseInOutError(Tr("write"), dst, out.errorString());
+}
+
+void SetAppendOutput(QIODevice* output) { gAppendOutput = output; }
+QIODevice* AppendOutput() { return gAppendOutput; }
+
+int AppendFileToOutput(const QString& path)
+{
+    QFile in(ResolveCase(path));
+    if (!in.open(QIODevice::ReadOnly))
+        return 2;
+    if (!gAppendOutput)
+        return 4;
+    char buffer[2048];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), path, in.errorString());
+        if (got == 0)
+            return 0;
+        if (gAppendOutput->write(buffer, got) != got)
+            return 4;
+    }
+}
+
+namespace {
+
+QStringList MatchesInProjectDir(const QString& pattern)
+{
+    QString dirPart, namePart = pattern;
+    const qsizetype cut = std::max(pattern.lastIndexOf(u'/'), pattern.lastIndexOf(u'\\'));
+    if (cut >= 0) {
+        dirPart = pattern.left(cut + 1);
+        namePart = pattern.mid(cut + 1);
+    }
+    QDir dir(ResolveCase(ProjectDir + dirPart));
+    if (ProjectDir.isEmpty() && dirPart.isEmpty())
+        dir = QDir::current();
+    const QRegularExpression re(
+        QRegularExpression::wildcardToRegularExpression(namePart, QRegularExpression::UnanchoredWildcardConversion),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression anchored(QRegularExpression::anchoredPattern(re.pattern()), re.patternOptions());
+    QStringList out;
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                                              QDir::Name);
+    for (const QString& e : entries)
+        if (anchored.match(e).hasMatch())
+            out << e;
+    return out;
+}
+
+} // namespace
+
+bool FindProjectFile(const QString& pattern, QString& name)
+{
+    const QStringList m = MatchesInProjectDir(pattern);
+    if (m.isEmpty())
+        return false;
+    name = m.first();
+    return true;
+}
+
+bool FindProjectFileEither(const QString& pattern1, const QString& pattern2, QString& name)
+{
+    QStringList m = MatchesInProjectDir(pattern1);
+    if (m.isEmpty())
+        m = MatchesInProjectDir(pattern2);
+    if (m.isEmpty())
+        return false;
+    if (name.isEmpty())
+        name = m.first();
+    return true;
+}
+
+QString SplitFirstWord(QString& text)
+{
+    const qsizetype sp = text.indexOf(u' ');
+    if (sp < 0)
+        return QString();
+    const QString word = text.left(sp);
+    text = text.mid(sp + 1);
+    return word;
+}
+
+QString ResolveCase(const QString& path)
+{
+    if (path.isEmpty() || QFileInfo::exists(path))
+        return path;
+    QString p = path;
+    p.replace(u'\\', u'/');
+    if (QFileInfo::exists(p))
+        return p;
+    const bool absolute = p.startsWith(u'/');
+    const QStringList parts = p.split(u'/', Qt::SkipEmptyParts);
+    QString current = absolute ? QStringLiteral("/") : QString();
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        const QString base = current.isEmpty() ? QStringLiteral(".") : current;
+        QString candidate = current.isEmpty() ? part : (current.endsWith(u'/') ? current + part : current + u'/' + part);
+        if (!QFileInfo::exists(candidate) && part != u"." && part != u"..") {
+            QString found;
+            int count = 0;
+            const QStringList entries = QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+            for (const QString& e : entries)
+                if (e.compare(part, Qt::CaseInsensitive) == 0) {
+                    found = e;
+                    ++count;
+                }
+            if (count != 1)
+                return path;
+            candidate = current.isEmpty() ? found : (current.endsWith(u'/') ? current + found : current + u'/' + found);
+        }
+        current = candidate;
+    }
+    if (p.endsWith(u'/') && !current.endsWith(u'/'))
+        current += u'/';
+    return current;
+}
+
+void FontFromText(const QString& text, TFontDesc& font)
+{
+    QString rest = text;
+    const QString size = SplitFirstWord(rest);
+    const QString colour = SplitFirstWord(rest);
+    const QString style = SplitFirstWord(rest);
+    font.Size = StrToInt(size);
+    font.Color = quint32(StrToInt(colour));
+    font.Style = StrToInt(style);
+    font.Name = rest;
+}
+
+QString FontToText(const TFontDesc& font)
+{
+    return QStringLiteral("%1 %2 %3 %4").arg(font.Size).arg(font.Color).arg(font.Style).arg(font.Name);
+}
+
+void RaiseInOutError(const QString& what, const QString& file, const QString& reason)
+{
+    throw EInOutError(Tr("Cannot %1 file %2\n%3").arg(what, QDir::toNativeSeparators(file), reason));
+}
+
+QByteArray ReadWholeFile(const QString& path)
+{
+    QFile f(ResolveCase(path));
+    if (!f.open(QIODevice::ReadOnly))
+        RaiseInOutError(Tr("open"), path, f.errorString());
+    QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        RaiseInOutError(Tr("read"), path, f.errorString());
+    return data;
+}
+
+void WriteWholeFile(const QString& path, const QByteArray& data)
+{
+    const QString real = ResolveCase(path);
+    QSaveFile f(real);
+    if (!f.open(QIODevice::WriteOnly))
+        RaiseInOutError(Tr("create"), real, f.errorString());
+    if (f.write(data) != data.size()) {
+        const QString reason = f.errorString();
+        f.cancelWriting();
+        RaiseInOutError(Tr("write"), real, reason);
+    }
+    if (!f.commit())
+        RaiseInOutError(Tr("write"), real, f.errorString());
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The project file (one TTestConfig), the question file (TQuestionRecords
+// back to back) and the in-memory record list.
+
+#include <QString>
+#include <QStringList>
+#include <QByteArray>
+#include <vector>
+
+#include "model/testconfig.h"
+
+#pragma pack(push, 1)
+struct TQuestionRecord {
+    quint8 Deleted;            // 0 live; 1 dropped by the next compaction
+    quint8 Answered;           // run time: the student has answered
+    Int32LE ChosenAnswer;      // run time: the answer chosen
+    ShortString<32> Identifier;
+    Int32LE AnswerCount;       // 2..6
+    Int32LE CorrectAnswer;     // 1..AnswerCount
+    Colour TextBackColor;
+    Flag HasExplanation;
+    Flag HasInformation;
+    Flag HasRightFeedback;
+    Flag HasWrongFeedback;
+};
+#pragma pack(pop)
+
+static_assert(sizeof(TQuestionRecord) == 55);
+static_assert(offsetof(TQuestionRecord, Answered) == 1);
+static_assert(offsetof(TQuestionRecord, ChosenAnswer) == 2);
+static_assert(offsetof(TQuestionRecord, Identifier) == 6);
+static_assert(offsetof(TQuestionRecord, AnswerCount) == 39);
+static_assert(offsetof(TQuestionRecord, CorrectAnswer) == 43);
+static_assert(offsetof(TQuestionRecord, TextBackColor) == 47);
+static_assert(offsetof(TQuestionRecord, HasExplanation) == 51);
+static_assert(offsetof(TQuestionRecord, HasInformation) == 52);
+static_assert(offsetof(TQuestionRecord, HasRightFeedback) == 53);
+static_assert(offsetof(TQuestionRecord, HasWrongFeedback) == 54);
+static_assert(std::is_trivial_v<TQuestionRecord>);
+
+extern TQuestionRecord QuestionBuffer;
+
+void SaveConfig();
+void LoadConfig();
+void ConvertEarlierConfig();
+
+void ReadQuestion(int index);
+void WriteQuestion(int index);
+void CompactQuestionFile();
+bool ListIdentifiers(QStringList& list);
+
+// An owning list of copies of fixed-size records.
+class TRecList {
+public:
+    int Add(const void* data, int size);
+    int Count() const { return int(FItems.size()); }
+    void Get(int index, void* buffer, int size) const;
+    void Put(int index, const void* buffer, int size);
+    void Clear();
+
+private:
+    std::vector<QByteArray> FItems;
+};

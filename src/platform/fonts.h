@@ -1,0 +1,21 @@
+#pragma once
+// Conversions between the stored font and colour values and Qt's.
+
+#include <QColor>
+#include <QFont>
+
+#include "model/fileutil.h"
+
+inline QColor ColourToQColor(quint32 c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+inline quint32 QColorToColour(const QColor& c)
+{
+    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+}
+
+QFont FontDescToQFont(const TFontDesc& desc);
+// The colour is not part of a QFont: it is taken from the argument.
+TFontDesc QFontToFontDesc(const QFont& font, quint32 colour);
+
+// Screen depth in bits per pixel; tests may inject one (0 clears it).
+int ScreenDepth();
+void SetScreenDepthOverride(int depth);

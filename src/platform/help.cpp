@@ -1,0 +1,145 @@
+#include "platform/help.h"
+
+#include "platform/messages.h"
+#include "platform/testscript.h"
+#include "model/fileutil.h"
+#include "model/testconfig.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+QString gCurrentHelpFile;
+bool gCurrentHelpFileSet = false;
+const char* const HelpContextProperty = "quendraHelpContext";
+
+class THelpKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1
+            && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+            QWidget* w = QApplication::focusWidget();
+            if (!w)
+                w = qobject_cast<QWidget*>(watched);
+            if (!w)
+                return false;
+            // Only the first object that sees the key press handles it.
+            if (watched != w && watched != QApplication::focusWidget())
+                return false;
+            const int ctx = HelpContextOf(w);
+            if (ctx > 0) {
+                ShowHelp(ctx);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+QString CurrentHelpFile() { return gCurrentHelpFileSet ? gCurrentHelpFile : HelpFilePath; }
+
+void SetCurrentHelpFile(const QString& file)
+{
+    gCurrentHelpFile = file;
+    gCurrentHelpFileSet = !file.isEmpty();
+}
+
+void SetHelpContext(QWidget* widget, int context) { widget->setProperty(HelpContextProperty, context); }
+
+int HelpContextOf(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        const QVariant v = w->property(HelpContextProperty);
+        if (v.isValid() && v.toInt() > 0)
+            return v.toInt();
+    }
+    return 0;
+}
+
+void InstallHelpKey(QApplication& app) { app.installEventFilter(new THelpKeyFilter(&app)); }
+
+THelpViewer::THelpViewer(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("THelpViewer"));
+    setWindowTitle(tr("Help"));
+    Browser = new QTextBrowser(this);
+    Browser->setObjectName(QStringLiteral("Browser"));
+    Browser->setOpenExternalLinks(true);
+    setCentralWidget(Browser);
+    QToolBar* bar = addToolBar(tr("Navigation"));
+    bar->setObjectName(QStringLiteral("NavigationBar"));
+    QAction* back = bar->addAction(tr("&Back"), Browser, &QTextBrowser::backward);
+    back->setShortcut(QKeySequence::Back);
+    QAction* forward = bar->addAction(tr("&Forward"), Browser, &QTextBrowser::forward);
+    forward->setShortcut(QKeySequence::Forward);
+    bar->addAction(tr("&Contents"), this, [this]() { Browser->scrollToAnchor(QStringLiteral("contents")); });
+    connect(Browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(Browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    resize(720, 560);
+}
+
+THelpViewer* THelpViewer::Instance(bool create)
+{
+    static QPointer<THelpViewer> viewer;
+    if (!viewer && create) {
+        viewer = new THelpViewer;
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return viewer;
+}
+
+bool THelpViewer::Open(const QString& file, int context, QString& error)
+{
+    const QString real = ResolveCase(file);
+    QFile f(real);
+    if (real.isEmpty() || !f.open(QIODevice::ReadOnly)) {
+        error = tr("The help file %1 cannot be found.").arg(QDir::toNativeSeparators(file));
+        return false;
+    }
+    const QString html = QString::fromUtf8(f.readAll());
+    const QString id = QString::number(context);
+    const QRegularExpression anchor(QStringLiteral("\\b(id|name)\\s*=\\s*[\"']%1[\"']").arg(id));
+    if (context > 0 && !html.contains(anchor)) {
+        error = tr("The help file %1 has no topic for help context %2.").arg(QDir::toNativeSeparators(file)).arg(context);
+        return false;
+    }
+    const QString abs = QFileInfo(real).absoluteFilePath();
+    if (CurrentFile != abs) {
+        Browser->setSearchPaths({QFileInfo(abs).absolutePath()});
+        Browser->setHtml(html);
+        CurrentFile = abs;
+    }
+    if (context > 0)
+        Browser->scrollToAnchor(id);
+    return true;
+}
+
+void ShowHelp(const QString& file, int context)
+{
+    if (TestScript::Active())
+        TestScript::Log(QStringLiteral("help"), QStringLiteral("%1#%2").arg(file).arg(context));
+    THelpViewer* viewer = THelpViewer::Instance();
+    QString error;
+    if (!viewer->Open(file, context, error)) {
+        if (viewer->CurrentFile.isEmpty())
+            viewer->close();
+        ShowError(error);
+        return;
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+}

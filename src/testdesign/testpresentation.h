@@ -1,0 +1,3 @@
+#pragma once
+// "&Test Presentation": the menu of test presentation and scoring dialogs.
+void TestPresentationMenu();
