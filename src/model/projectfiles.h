@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QByteArray>
 #include <vector>
+#include <climits>
 
 #include "model/testconfig.h"
 
@@ -43,11 +44,36 @@ extern TQuestionRecord QuestionBuffer;
 void SaveConfig();
 void LoadConfig();
 void ConvertEarlierConfig();
+// The Version text of the project file (its first 5 bytes); throws
+// EInOutError when the file cannot be read or is shorter.
+QString ReadProjectVersion();
 
 void ReadQuestion(int index);
 void WriteQuestion(int index);
 void CompactQuestionFile();
 bool ListIdentifiers(QStringList& list);
+
+// Number of whole records in the question file; 0 when it does not exist.
+int QuestionCount();
+// Bytes at the end of the question file that do not make a whole record
+// (a damaged file); 0 when the file is sound or missing. The routines above
+// never read them as a record; the next append overwrites them and the next
+// compaction drops them.
+qint64 QuestionFileTrailingBytes();
+// The message that tells the user the question file is damaged.
+QString QuestionFileDamageText(qint64 trailingBytes);
+
+// The project's base name as the user sees it and as the compiled test and
+// the executable are named: upper-cased for a selected test, as typed for a
+// new one. Falls back to BaseName(ProjectPath) when ProjectPath changed since
+// it was set; empty while no project is open.
+QString ProjectBaseName();
+void SetProjectBaseName(const QString& name);
+
+// Test seam: when set, CompactQuestionFile calls it after the compacted
+// records are complete in the temporary file and before that file replaces
+// the question file. A hook that throws stands for a failure at that moment.
+extern void (*CompactionReplaceHook)();
 
 // An owning list of copies of fixed-size records.
 class TRecList {
