@@ -172,7 +172,7 @@ void CopyFileTo(const QString& source, const QString& target)
     const QString src = ResolveCase(source);
     QString dst = QFileInfo(ResolveCase(target)).absoluteFilePath();
     if (QFileInfo(dst).isDir())
-        dst = QDir(dst).filePath(QFileInfo(src).fileName());
+        dst = ResolveCase(QDir(dst).filePath(QFileInfo(src).fileName()));
     QFile in(src);
     if (!in.open(QIODevice::ReadOnly))
         throw EInOutError(Tr("Cannot open file %1").arg(source));
@@ -220,6 +220,32 @@ int AppendFileToOutput(const QString& path)
 
 namespace {
 
+// The shell's wildcard match: "*" any run, "?" one character, every other
+// character literal, letter case ignored; a pattern ending in ".*" also
+// matches the name without any extension ("README.*" finds "readme").
+QRegularExpression WildcardPattern(const QString& pattern)
+{
+    QString body = pattern;
+    bool optionalExtension = false;
+    if (body.endsWith(QStringLiteral(".*"))) {
+        body.chop(2);
+        optionalExtension = true;
+    }
+    QString re;
+    for (QChar c : body) {
+        if (c == u'*')
+            re += QStringLiteral(".*");
+        else if (c == u'?')
+            re += u'.';
+        else
+            re += QRegularExpression::escape(QString(c));
+    }
+    if (optionalExtension)
+        re += QStringLiteral("(\\..*)?");
+    return QRegularExpression(QRegularExpression::anchoredPattern(re),
+                              QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+}
+
 QStringList MatchesInProjectDir(const QString& pattern)
 {
     QString dirPart, namePart = pattern;
@@ -231,15 +257,12 @@ QStringList MatchesInProjectDir(const QString& pattern)
     QDir dir(ResolveCase(ProjectDir + dirPart));
     if (ProjectDir.isEmpty() && dirPart.isEmpty())
         dir = QDir::current();
-    const QRegularExpression re(
-        QRegularExpression::wildcardToRegularExpression(namePart, QRegularExpression::UnanchoredWildcardConversion),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpression anchored(QRegularExpression::anchoredPattern(re.pattern()), re.patternOptions());
+    const QRegularExpression re = WildcardPattern(namePart);
     QStringList out;
     const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                                              QDir::Name);
+                                              QDir::Name | QDir::IgnoreCase);
     for (const QString& e : entries)
-        if (anchored.match(e).hasMatch())
+        if (re.match(e).hasMatch())
             out << e;
     return out;
 }
@@ -288,22 +311,35 @@ QString ResolveCase(const QString& path)
     const bool absolute = p.startsWith(u'/');
     const QStringList parts = p.split(u'/', Qt::SkipEmptyParts);
     QString current = absolute ? QStringLiteral("/") : QString();
+    auto join = [](const QString& dir, const QString& name) {
+        if (dir.isEmpty())
+            return name;
+        return dir.endsWith(u'/') ? dir + name : dir + u'/' + name;
+    };
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts[i];
-        const QString base = current.isEmpty() ? QStringLiteral(".") : current;
-        QString candidate = current.isEmpty() ? part : (current.endsWith(u'/') ? current + part : current + u'/' + part);
+        QString candidate = join(current, part);
         if (!QFileInfo::exists(candidate) && part != u"." && part != u"..") {
+            const QString base = current.isEmpty() ? QStringLiteral(".") : current;
             QString found;
             int count = 0;
-            const QStringList entries = QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+            const QStringList entries =
+                QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
             for (const QString& e : entries)
                 if (e.compare(part, Qt::CaseInsensitive) == 0) {
                     found = e;
                     ++count;
                 }
-            if (count != 1)
-                return path;
-            candidate = current.isEmpty() ? found : (current.endsWith(u'/') ? current + found : current + u'/' + found);
+            if (count != 1) {
+                // Nothing (or more than one entry) matches: keep the
+                // directories found so far and the rest as given, so that a
+                // new file is created in the real directory.
+                for (qsizetype j = i + 1; j < parts.size(); ++j)
+                    candidate = join(candidate, parts[j]);
+                current = candidate;
+                break;
+            }
+            candidate = join(current, found);
         }
         current = candidate;
     }
@@ -326,7 +362,9 @@ void FontFromText(const QString& text, TFontDesc& font)
 
 QString FontToText(const TFontDesc& font)
 {
-    return QStringLiteral("%1 %2 %3 %4").arg(font.Size).arg(font.Color).arg(font.Style).arg(font.Name);
+    // The colour is written as the signed 32-bit value it is stored as, so
+    // that system colours (high bit set) read back.
+    return QStringLiteral("%1 %2 %3 %4").arg(font.Size).arg(qint32(font.Color)).arg(font.Style).arg(font.Name);
 }
 
 void RaiseInOutError(const QString& what, const QString& file, const QString& reason)

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 const char* const ColourWarningText =
     "Your video Display mode is set at 256 colors.\n\r\n\rThe graphics in this program need High Color\n\r"
@@ -99,12 +100,19 @@ void ShowColourWarning() { ShowInfo(QString::fromLatin1(ColourWarningText)); }
 
 void OpenDocument(const QString& path)
 {
-    const QString p = ResolveCase(path.left(255));
+    const QString text = path.left(255).trimmed();
+    if (text.isEmpty())
+        return;
+    // A web address or mail link goes to the shell as it is; anything else
+    // is a file, found ignoring letter case.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:(//|[^/\\\\])"));
+    const bool isUrl = scheme.match(text).hasMatch();
+    const QUrl url = isUrl ? QUrl(text) : QUrl::fromLocalFile(QFileInfo(ResolveCase(text)).absoluteFilePath());
     if (TestScript::Active()) {
-        TestScript::Log(QStringLiteral("open-document"), p);
+        TestScript::Log(QStringLiteral("open-document"), isUrl ? url.toString() : url.toLocalFile());
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(p).absoluteFilePath()));
+    QDesktopServices::openUrl(url);
 }
 
 void NotAvailableYet(const QString& command)
