@@ -11,4 +11,3 @@ void StartNewTest() { NotAvailableYet(QCoreApplication::translate("Commands", "S
 void CompileTest() { NotAvailableYet(QCoreApplication::translate("Commands", "Compile Test")); }
 void CreateExecutable() { NotAvailableYet(QCoreApplication::translate("Commands", "Create Executable")); }
 void ShowTutorial() { NotAvailableYet(QCoreApplication::translate("Commands", "Tutorial")); }
-void ShowAboutBox() { NotAvailableYet(QCoreApplication::translate("Commands", "About This Program")); }

@@ -10,6 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTimer>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -85,10 +90,74 @@ THelpViewer::THelpViewer(QWidget* parent) : QMainWindow(parent)
     back->setShortcut(QKeySequence::Back);
     QAction* forward = bar->addAction(tr("&Forward"), Browser, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
-    bar->addAction(tr("&Contents"), this, [this]() { Browser->scrollToAnchor(QStringLiteral("contents")); });
+    QAction* contents = bar->addAction(tr("&Contents"), this, [this]() {
+        // Through the browser's own link handling, so Back returns to the topic.
+        Browser->setSource(QUrl(QStringLiteral("#contents")));
+        Browser->scrollToAnchor(QStringLiteral("contents"));
+    });
+    contents->setObjectName(QStringLiteral("ContentsAction"));
+    back->setObjectName(QStringLiteral("BackAction"));
+    forward->setObjectName(QStringLiteral("ForwardAction"));
+    back->setEnabled(false);
+    forward->setEnabled(false);
     connect(Browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(Browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+
+    // Find in page: the box takes the text, Enter or "Find &Next" searches on.
+    bar->addSeparator();
+    QLabel* findLabel = new QLabel(tr("&Find: "), bar);
+    bar->addWidget(findLabel);
+    FindEdit = new QLineEdit(bar);
+    FindEdit->setObjectName(QStringLiteral("FindEdit"));
+    FindEdit->setMaximumWidth(200);
+    FindEdit->setClearButtonEnabled(true);
+    findLabel->setBuddy(FindEdit);
+    bar->addWidget(FindEdit);
+    QAction* findNext = bar->addAction(tr("Find &Next"), this, [this]() { FindNext(FindEdit->text()); });
+    findNext->setObjectName(QStringLiteral("FindNextAction"));
+    findNext->setShortcut(QKeySequence::FindNext);
+    connect(FindEdit, &QLineEdit::returnPressed, this, [this]() { FindNext(FindEdit->text()); });
+    QAction* findFocus = new QAction(this);
+    findFocus->setShortcut(QKeySequence::Find);
+    connect(findFocus, &QAction::triggered, this, [this]() {
+        FindEdit->setFocus();
+        FindEdit->selectAll();
+    });
+    addAction(findFocus);
     resize(720, 560);
+}
+
+bool THelpViewer::FindNext(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    if (Browser->find(text))
+        return true;
+    // Not found below the selection: try once more from the top.
+    const QTextCursor kept = Browser->textCursor();
+    QTextCursor top(Browser->document());
+    Browser->setTextCursor(top);
+    if (Browser->find(text))
+        return true;
+    Browser->setTextCursor(kept);
+    QApplication::beep();
+    return false;
+}
+
+void THelpViewer::ScrollToContext(int context)
+{
+    if (context <= 0)
+        return;
+    CurrentContext = context;
+    const QString id = QString::number(context);
+    Browser->scrollToAnchor(id);
+    // The page is laid out again once the window is shown at its real size;
+    // scroll again then so the topic stays at the top.
+    QPointer<THelpViewer> self(this);
+    QTimer::singleShot(0, this, [self, id]() {
+        if (self)
+            self->Browser->scrollToAnchor(id);
+    });
 }
 
 THelpViewer* THelpViewer::Instance(bool create)
@@ -122,8 +191,7 @@ bool THelpViewer::Open(const QString& file, int context, QString& error)
         Browser->setHtml(html);
         CurrentFile = abs;
     }
-    if (context > 0)
-        Browser->scrollToAnchor(id);
+    ScrollToContext(context);
     return true;
 }
 
@@ -142,4 +210,5 @@ void ShowHelp(const QString& file, int context)
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
+    viewer->ScrollToContext(context);
 }

@@ -7,6 +7,7 @@
 class QTextBrowser;
 class QWidget;
 class QApplication;
+class QLineEdit;
 
 // The help file that F1 and the Help buttons open: the tool's own by
 // default; a test run may point it at the test's own help file.
@@ -33,7 +34,14 @@ public:
     // Loads the file (if not loaded) and scrolls to the context. False, with
     // the reason in error, when the file is missing or lacks the context.
     bool Open(const QString& file, int context, QString& error);
+    // Finds the text in the page, ignoring case, after the current selection;
+    // wraps round to the top once. False (and a beep) when it is not there.
+    bool FindNext(const QString& text);
+    // Scrolls so that the topic of the context is at the top of the page.
+    void ScrollToContext(int context);
     QTextBrowser* Browser = nullptr;
+    QLineEdit* FindEdit = nullptr;
     QString CurrentFile;
+    int CurrentContext = 0;
     static THelpViewer* Instance(bool create = true);
 };
