@@ -28,7 +28,11 @@ bool RunFileDialog(const TFileDialogOptions& o, QString& fileName, bool save)
         QVariant v;
         if (!TestScript::TakeAnswer(save ? QStringLiteral("save") : QStringLiteral("open"), v) || !v.isValid())
             return false;
-        fileName = v.toString();
+        // The same finishing as a real dialog: a full path, and the default
+        // extension added to a saved name that has none.
+        fileName = QFileInfo(v.toString()).absoluteFilePath();
+        if (save && !o.DefaultExt.isEmpty() && QFileInfo(fileName).suffix().isEmpty())
+            fileName += u'.' + o.DefaultExt;
         return true;
     }
     QFileDialog dlg(QApplication::activeWindow(), o.Title, o.InitialDir);

@@ -27,28 +27,29 @@ QString gCurrentHelpFile;
 bool gCurrentHelpFileSet = false;
 const char* const HelpContextProperty = "quendraHelpContext";
 
+// F1 anywhere opens the current help file at the help context of the widget
+// that receives the key (the focus widget), or of its nearest parent that
+// has one.
 class THelpKeyFilter : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1
-            && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-            QWidget* w = QApplication::focusWidget();
-            if (!w)
-                w = qobject_cast<QWidget*>(watched);
-            if (!w)
-                return false;
-            // Only the first object that sees the key press handles it.
-            if (watched != w && watched != QApplication::focusWidget())
-                return false;
-            const int ctx = HelpContextOf(w);
-            if (ctx > 0) {
-                ShowHelp(ctx);
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+            return false;
+        // The window receives the key first and passes it on to the focus
+        // widget; act on the widget delivery only.
+        QWidget* w = qobject_cast<QWidget*>(watched);
+        if (!w)
+            return false;
+        const int ctx = HelpContextOf(w);
+        if (ctx <= 0)
+            return false;
+        ShowHelp(ctx);
+        return true;
     }
 };
 
@@ -206,6 +207,17 @@ void ShowHelp(const QString& file, int context)
             viewer->close();
         ShowError(error);
         return;
+    }
+    // Help is asked for from inside modal dialogs (F1): a window of its own
+    // would be blocked by the dialog, so the viewer then becomes a window
+    // owned by the dialog, and stays usable beside it.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != viewer && viewer->parentWidget() != modal) {
+        const QRect where = viewer->geometry();
+        const bool wasVisible = viewer->isVisible();
+        viewer->setParent(modal, Qt::Window);
+        if (wasVisible)
+            viewer->setGeometry(where);
     }
     viewer->show();
     viewer->raise();
