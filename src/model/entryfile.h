@@ -7,6 +7,19 @@
 
 #include "model/testconfig.h"
 
+class QIODevice;
+
+// Entry sources.
+inline const QString SourceIntro = QStringLiteral("INTRO");
+inline const QString SourceQuest = QStringLiteral("QUEST");
+inline const QString SourceInfo = QStringLiteral("INFO");
+inline const QString SourceHyper = QStringLiteral("HYPER");
+inline const QString SourceComms = QStringLiteral("COMMS");
+
+// The name of the entry being shown; the run-time displays use it as their
+// caption (set by ShowEntry).
+extern QString CurrentEntryName;
+
 bool EntrySourceExists(const QString& file, const QString& source);
 void ListEntryNames(QStringList& names, const QString& file, const QString& source);
 bool ReadEntry(const QString& file, const QString& name, const QString& source, QStringList& lines);
@@ -32,3 +45,19 @@ void ConvertEntryCommands(const QString& file);
 bool CompileEntryFile(const QString& file, const QString& extension);
 QString ColorToText(quint32 colour);
 quint32 TextToColor(const QString& text);   // throws EConvertError
+
+// The type code on line 2 of an entry's lines (as ReadEntry gives them): the
+// at most two characters after its "=". Throws EListError or EConvertError
+// naming the entry.
+int EntryTypeCode(const QStringList& lines);
+
+// Writes the compiled entry block of the entry file at out's current
+// position (out must be seekable; offsets in the block count from that
+// position). False, and nothing written, if the file does not exist. Throws
+// EInOutError when a read or write fails.
+bool WriteCompiledEntryBlock(const QString& file, QIODevice& out);
+
+// Lookups go through an index of each entry file kept in memory, rebuilt
+// whenever the file's size, modification time or identity changes. This
+// drops every such index (benchmarks measure a cold start with it).
+void ForgetEntryIndexes();

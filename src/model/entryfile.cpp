@@ -1,0 +1,913 @@
+#include "model/entryfile.h"
+
+#include "model/entrylines.h"
+#include "model/errors.h"
+#include "model/fileutil.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace EntryLines;
+
+QString CurrentEntryName;
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("EntryFile", text); }
+
+// ---- the in-memory index ----------------------------------------------------
+
+struct TIndexedEntry {
+    qint64 Start, BodyStart, TermStart, End;
+    bool Terminated;
+    bool Bracketed;       // the header line ends with "]"
+    QString Name;         // between the header's first and last character
+    QString NameKey;
+    QString SourceKey;    // the source line from its 8th character, upper-cased
+    QByteArray Header;
+    QByteArray SourceLine;
+};
+
+struct TEntryIndex {
+    QString Path;
+    dev_t Dev = 0;
+    ino_t Ino = 0;
+    off_t Size = 0;
+    timespec MTime {};
+    timespec CTime {};
+    int Fd = -1;
+    std::vector<TIndexedEntry> Entries;
+    QHash<QString, std::vector<int>> ByName;
+
+    TEntryIndex() = default;
+    TEntryIndex(const TEntryIndex&) = delete;
+    TEntryIndex& operator=(const TEntryIndex&) = delete;
+    ~TEntryIndex()
+    {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+    bool Same(const struct stat& st) const
+    {
+        return st.st_dev == Dev && st.st_ino == Ino && st.st_size == Size && st.st_mtim.tv_sec == MTime.tv_sec
+            && st.st_mtim.tv_nsec == MTime.tv_nsec && st.st_ctim.tv_sec == CTime.tv_sec
+            && st.st_ctim.tv_nsec == CTime.tv_nsec;
+    }
+};
+
+using TIndexPtr = std::shared_ptr<TEntryIndex>;
+
+// A few files at most are in use at a time: the open project's entry file
+// and, in tests, some others.
+constexpr size_t MaxIndexes = 4;
+std::vector<TIndexPtr> gIndexes;
+
+void Forget(const QString& path)
+{
+    for (auto it = gIndexes.begin(); it != gIndexes.end(); ++it)
+        if ((*it)->Path == path) {
+            gIndexes.erase(it);
+            return;
+        }
+}
+
+QString SystemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+
+// Reads exactly [start, end) of an indexed file.
+QByteArray ReadRange(const TEntryIndex& index, qint64 start, qint64 end)
+{
+    QByteArray data;
+    data.resize(end - start);
+    qint64 done = 0;
+    while (done < data.size()) {
+        const ssize_t got = ::pread(index.Fd, data.data() + done, size_t(data.size() - done), off_t(start + done));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            RaiseInOutError(Tr("read"), index.Path, SystemReason(errno));
+        }
+        if (got == 0)
+            RaiseInOutError(Tr("read"), index.Path, Tr("The file changed while it was read."));
+        done += got;
+    }
+    return data;
+}
+
+void AddEntry(TEntryIndex& index, TScannedEntry&& s)
+{
+    TIndexedEntry e;
+    e.Start = s.Start;
+    e.BodyStart = s.BodyStart;
+    e.TermStart = s.TermStart;
+    e.End = s.End;
+    e.Terminated = s.Terminated;
+    e.Bracketed = s.Header.size() >= 2 && s.Header.endsWith(']');
+    e.Name = LineToString(HeaderName(s.Header));
+    e.NameKey = Key(e.Name);
+    e.SourceKey = Key(LineToString(s.SourceLine.mid(7)));
+    e.Header = std::move(s.Header);
+    e.SourceLine = std::move(s.SourceLine);
+    index.ByName[e.NameKey].push_back(int(index.Entries.size()));
+    index.Entries.push_back(std::move(e));
+}
+
+TIndexPtr BuildIndex(const QString& path)
+{
+    auto index = std::make_shared<TEntryIndex>();
+    index->Path = path;
+    index->Fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (index->Fd < 0)
+        RaiseInOutError(Tr("open"), path, SystemReason(errno));
+    struct stat st {};
+    if (::fstat(index->Fd, &st) != 0)
+        RaiseInOutError(Tr("open"), path, SystemReason(errno));
+    index->Dev = st.st_dev;
+    index->Ino = st.st_ino;
+    index->Size = st.st_size;
+    index->MTime = st.st_mtim;
+    index->CTime = st.st_ctim;
+
+    // Read in chunks; a line that spans two chunks is carried over, so memory
+    // stays at one chunk plus the longest line.
+    constexpr qint64 Chunk = 1 << 20;
+    TEntryScanner scanner;
+    QByteArray buf;
+    qint64 bufOffset = 0;   // file offset of buf[0]
+    qint64 readPos = 0;
+    for (;;) {
+        const qint64 old = buf.size();
+        buf.resize(old + Chunk);
+        ssize_t got;
+        do
+            got = ::pread(index->Fd, buf.data() + old, size_t(Chunk), off_t(readPos));
+        while (got < 0 && errno == EINTR);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), path, SystemReason(errno));
+        buf.resize(old + got);
+        readPos += got;
+        if (got == 0)
+            break;
+        const qsizetype lastNl = buf.lastIndexOf('\n');
+        if (lastNl < 0)
+            continue;
+        ForEachLine(buf.constData(), lastNl + 1, bufOffset,
+                    [&](qint64 s, const char* p, qint64 n, qint64 nx) { scanner.Line(s, p, n, nx); });
+        buf.remove(0, lastNl + 1);
+        bufOffset += lastNl + 1;
+    }
+    ForEachLine(buf.constData(), buf.size(), bufOffset,
+                [&](qint64 s, const char* p, qint64 n, qint64 nx) { scanner.Line(s, p, n, nx); });
+    scanner.Finish(bufOffset + buf.size());
+    // Whatever was read is what the index describes; if the file grew or
+    // shrank meanwhile, the next lookup sees another size and rebuilds.
+    index->Size = off_t(readPos);
+    index->Entries.reserve(scanner.Entries.size());
+    for (TScannedEntry& s : scanner.Entries)
+        AddEntry(*index, std::move(s));
+    return index;
+}
+
+// The current index of the file, or null when the file does not exist.
+TIndexPtr GetIndex(const QString& file)
+{
+    if (file.isEmpty())
+        return nullptr;
+    // The name as given first: one system call for the common case.
+    QString path = file;
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        path = ResolveCase(file);
+        if (path == file || ::stat(QFile::encodeName(path).constData(), &st) != 0) {
+            Forget(file);
+            Forget(path);
+            return nullptr;
+        }
+    }
+    if (!S_ISREG(st.st_mode)) {
+        Forget(path);
+        return nullptr;
+    }
+    for (size_t i = 0; i < gIndexes.size(); ++i)
+        if (gIndexes[i]->Path == path) {
+            TIndexPtr found = gIndexes[i];
+            if (found->Same(st)) {
+                if (i != 0) {   // most recently used first
+                    gIndexes.erase(gIndexes.begin() + qsizetype(i));
+                    gIndexes.insert(gIndexes.begin(), found);
+                }
+                return found;
+            }
+            gIndexes.erase(gIndexes.begin() + qsizetype(i));
+            break;
+        }
+    TIndexPtr fresh = BuildIndex(path);
+    // File times advance in clock ticks of a few milliseconds: a same-size
+    // rewrite within the tick of the last change would go unnoticed. An index
+    // of a file changed that recently serves this call only.
+    timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const qint64 ageNs = (qint64(now.tv_sec) - qint64(fresh->MTime.tv_sec)) * 1000000000LL
+        + (qint64(now.tv_nsec) - qint64(fresh->MTime.tv_nsec));
+    if (ageNs < 50 * 1000000LL)
+        return fresh;
+    gIndexes.insert(gIndexes.begin(), fresh);
+    if (gIndexes.size() > MaxIndexes)
+        gIndexes.pop_back();
+    return fresh;
+}
+
+// Every line of [start, end) of the file as text.
+void AppendLines(QStringList& out, const QByteArray& data)
+{
+    ForEachLine(data.constData(), data.size(), 0,
+                [&](qint64, const char* p, qint64 n, qint64) { out.append(LineToString(p, n)); });
+}
+
+// The last entry with this name (compared by Key) whose source matches.
+const TIndexedEntry* FindLast(const TEntryIndex& index, const QString& name, const QString& source)
+{
+    auto it = index.ByName.constFind(Key(name));
+    if (it == index.ByName.constEnd())
+        return nullptr;
+    const QString sourceKey = Key(source);
+    for (auto k = it->rbegin(); k != it->rend(); ++k) {
+        const TIndexedEntry& e = index.Entries[size_t(*k)];
+        if (e.SourceKey == sourceKey)
+            return &e;
+    }
+    return nullptr;
+}
+
+// The text of a text entry: its lines after "text=", without the terminator.
+void AppendEntryText(const TEntryIndex& index, const TIndexedEntry& e, QStringList& text)
+{
+    if (e.BodyStart >= e.TermStart)
+        return;
+    const QByteArray body = ReadRange(index, e.BodyStart, e.TermStart);
+    bool first = true;   // line 2, "text=", is skipped
+    ForEachLine(body.constData(), body.size(), 0, [&](qint64, const char* p, qint64 n, qint64) {
+        if (first)
+            first = false;
+        else
+            text.append(LineToString(p, n));
+    });
+}
+
+// ---- writing ----------------------------------------------------------------
+
+// One stored line: Windows-1252 and CR LF. A line break inside a value would
+// split the entry, so it is stored as a space.
+void PutLine(QByteArray& out, const QString& line)
+{
+    QByteArray b = StringToAnsi(line);
+    for (char& c : b)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    out += b;
+    out += "\r\n";
+}
+
+QByteArray CommandEntryBytes(const QString& name, int typeCode, const QString& source, const QString& command)
+{
+    QByteArray out;
+    PutLine(out, u'[' + name + u']');
+    PutLine(out, QStringLiteral("source=") + source.toUpper());
+    PutLine(out, QStringLiteral("type=") + QString::number(typeCode));
+    PutLine(out, QStringLiteral("command=") + command);
+    out += "]\r\n";
+    return out;
+}
+
+QString FlagText(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
+
+QByteArray DisplayEntryBytes(const QString& name, int typeCode, const QString& source, const QStringList& text,
+                             const TEntryDisplay& d)
+{
+    QByteArray out;
+    out.reserve(512 + text.size() * 80);
+    PutLine(out, u'[' + name + u']');
+    PutLine(out, QStringLiteral("source=") + source.toUpper());
+    PutLine(out, QStringLiteral("type=") + QString::number(typeCode));
+    PutLine(out, QStringLiteral("displaytype=") + QString::number(d.DisplayType.get()));
+    PutLine(out, QStringLiteral("fullscreen=") + FlagText(d.FullScreen));
+    PutLine(out, QStringLiteral("Sbackcolor=") + ColorToText(d.SBackColor.u()));
+    PutLine(out, QStringLiteral("SGraphic=") + d.SGraphic.str());
+    PutLine(out, QStringLiteral("SWallpaper=") + d.SWallpaper.str());
+    PutLine(out, QStringLiteral("VPBack=") + ColorToText(d.VPBack.u()));
+    PutLine(out, QStringLiteral("VPLeft=") + QString::number(d.VPLeft.get()));
+    PutLine(out, QStringLiteral("VPTop=") + QString::number(d.VPTop.get()));
+    PutLine(out, QStringLiteral("VPWidth=") + QString::number(d.VPWidth.get()));
+    PutLine(out, QStringLiteral("VPHeight=") + QString::number(d.VPHeight.get()));
+    PutLine(out, QStringLiteral("RLTop=") + QString::number(d.RLTop.get()));
+    PutLine(out, QStringLiteral("RLLeft=") + QString::number(d.RLLeft.get()));
+    PutLine(out, QStringLiteral("print=") + FlagText(d.Print));
+    out += "text=\r\n";
+    for (const QString& line : text)
+        PutLine(out, line);
+    out += "]\r\n";
+    return out;
+}
+
+QByteArray TextEntryBytes(const QString& header, const QString& source, const QStringList& text)
+{
+    QByteArray out;
+    out.reserve(64 + text.size() * 80);
+    PutLine(out, header);
+    PutLine(out, QStringLiteral("source=") + source);
+    out += "text=\r\n";
+    for (const QString& line : text)
+        PutLine(out, line);
+    out += "]\r\n";
+    return out;
+}
+
+// Appends to the file, creating it. A failed write is undone, so the file
+// never holds half an entry; a last line without its line end gets one first.
+void AppendBytes(const QString& file, QByteArray bytes)
+{
+    const QString path = ResolveCase(file);
+    Forget(path);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+        RaiseInOutError(Tr("open"), path, f.errorString());
+    const qint64 size = f.size();
+    if (size > 0) {
+        char last = 0;
+        if (!f.seek(size - 1) || f.read(&last, 1) != 1)
+            RaiseInOutError(Tr("read"), path, f.errorString());
+        if (last != '\n')
+            bytes.prepend("\r\n");
+    }
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
+        const QString reason = f.errorString();
+        f.resize(size);
+        RaiseInOutError(Tr("write"), path, reason);
+    }
+    f.close();
+    Forget(path);
+}
+
+// ---- whole-file rewrites ----------------------------------------------------
+
+struct TImage {
+    QString Path;
+    QByteArray Data;
+    std::vector<TScannedEntry> Entries;
+};
+
+TImage LoadImage(const QString& file)
+{
+    TImage im;
+    im.Path = ResolveCase(file);
+    im.Data = ReadWholeFile(im.Path);
+    im.Entries = ScanEntries(im.Data.constData(), im.Data.size());
+    return im;
+}
+
+// True when the line at pos is empty; next is the offset after it.
+bool EmptyLineAt(const QByteArray& data, qint64 pos, qint64& next)
+{
+    if (pos < data.size() && data[pos] == '\n') {
+        next = pos + 1;
+        return true;
+    }
+    if (pos < data.size() && data[pos] == '\r') {
+        if (pos + 1 == data.size()) {
+            next = pos + 1;
+            return true;
+        }
+        if (data[pos + 1] == '\n') {
+            next = pos + 2;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HasNonEmptyLine(const QByteArray& data)
+{
+    for (char c : data)
+        if (c != '\r' && c != '\n')
+            return true;
+    return false;
+}
+
+// Writes the new content through a temporary file renamed into place, or
+// deletes the file when nothing but empty lines would be left.
+void StoreImage(const TImage& im, const QByteArray& data, bool removeWhenEmpty)
+{
+    Forget(im.Path);
+    if (removeWhenEmpty && !HasNonEmptyLine(data)) {
+        QFile f(im.Path);
+        if (!f.remove())
+            RaiseInOutError(Tr("delete"), im.Path, f.errorString());
+    } else {
+        WriteWholeFile(im.Path, data);
+    }
+    Forget(im.Path);
+}
+
+bool Matches(const TScannedEntry& e, const QString& nameKey, const QString& sourceKey)
+{
+    return Key(LineToString(HeaderName(e.Header))) == nameKey && Key(LineToString(e.SourceLine.mid(7))) == sourceKey;
+}
+
+// Replaces (or, with an empty replacement and remove, deletes) every entry
+// (name, source) together with the empty line after it; a replacement is
+// followed by one empty line. Leaves the file alone when nothing matched.
+void RewriteEntries(const QString& file, const QString& name, const QString& source, const QByteArray* replacement)
+{
+    const TImage im = LoadImage(file);
+    const QString nameKey = Key(name), sourceKey = Key(source);
+    QByteArray out;
+    out.reserve(im.Data.size() + (replacement ? replacement->size() : 0));
+    qint64 pos = 0;
+    bool matched = false;
+    for (const TScannedEntry& e : im.Entries) {
+        if (!Matches(e, nameKey, sourceKey))
+            continue;
+        matched = true;
+        out.append(im.Data.constData() + pos, e.Start - pos);
+        if (replacement) {
+            out += *replacement;
+            out += "\r\n";
+        }
+        pos = e.End;
+        qint64 next;
+        if (e.Terminated && EmptyLineAt(im.Data, pos, next))
+            pos = next;
+    }
+    if (!matched)
+        return;
+    out.append(im.Data.constData() + pos, im.Data.size() - pos);
+    StoreImage(im, out, true);
+}
+
+// Replaces every entry that the predicate picks with the new entry, keeping
+// what follows it; when no empty line follows, one is added.
+template <class Pred>
+void ReplaceTextEntries(const QString& file, const QByteArray& replacement, Pred pick)
+{
+    const TImage im = LoadImage(file);
+    QByteArray out;
+    out.reserve(im.Data.size() + replacement.size());
+    qint64 pos = 0;
+    bool matched = false;
+    for (const TScannedEntry& e : im.Entries) {
+        if (!pick(e))
+            continue;
+        matched = true;
+        out.append(im.Data.constData() + pos, e.Start - pos);
+        out += replacement;
+        pos = e.End;
+        qint64 next;
+        if (!EmptyLineAt(im.Data, pos, next))
+            out += "\r\n";
+    }
+    if (!matched)
+        return;
+    out.append(im.Data.constData() + pos, im.Data.size() - pos);
+    StoreImage(im, out, false);
+}
+
+bool IsIntroEntry(const TScannedEntry& e)
+{
+    return e.Header.startsWith("[^INTRO") && Key(LineToString(e.SourceLine.mid(7))) == SourceIntro;
+}
+
+bool IsQuestionEntry(const TScannedEntry& e, const QByteArray& header)
+{
+    return e.Header == header && Key(LineToString(e.SourceLine.mid(7))) == SourceQuest;
+}
+
+const TIndexedEntry* FindLastIntro(const TEntryIndex& index)
+{
+    for (auto k = index.Entries.rbegin(); k != index.Entries.rend(); ++k)
+        if (k->Header.startsWith("[^INTRO") && k->SourceKey == SourceIntro)
+            return &*k;
+    return nullptr;
+}
+
+// ---- conversions ------------------------------------------------------------
+
+struct TColourName {
+    const char* Name;
+    quint32 Value;
+};
+
+const TColourName ColourNames[] = {
+    {"clBlack", 0x000000}, {"clMaroon", 0x000080}, {"clGreen", 0x008000}, {"clOlive", 0x008080},
+    {"clNavy", 0x800000}, {"clPurple", 0x800080}, {"clTeal", 0x808000}, {"clGray", 0x808080},
+    {"clSilver", 0xC0C0C0}, {"clRed", 0x0000FF}, {"clLime", 0x00FF00}, {"clYellow", 0x00FFFF},
+    {"clBlue", 0xFF0000}, {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00}, {"clWhite", 0xFFFFFF},
+    {"clScrollBar", 0x80000000}, {"clBackground", 0x80000001}, {"clActiveCaption", 0x80000002},
+    {"clInactiveCaption", 0x80000003}, {"clMenu", 0x80000004}, {"clWindow", 0x80000005},
+    {"clWindowFrame", 0x80000006}, {"clMenuText", 0x80000007}, {"clWindowText", 0x80000008},
+    {"clCaptionText", 0x80000009}, {"clActiveBorder", 0x8000000A}, {"clInactiveBorder", 0x8000000B},
+    {"clAppWorkSpace", 0x8000000C}, {"clHighlight", 0x8000000D}, {"clHighlightText", 0x8000000E},
+    {"clBtnFace", 0x8000000F}, {"clBtnShadow", 0x80000010}, {"clGrayText", 0x80000011},
+    {"clBtnText", 0x80000012}, {"clInactiveCaptionText", 0x80000013}, {"clBtnHighlight", 0x80000014},
+    {"cl3DDkShadow", 0x80000015}, {"cl3DLight", 0x80000016}, {"clInfoText", 0x80000017},
+    {"clInfoBk", 0x80000018}, {"clNone", 0x1FFFFFFF},
+};
+
+// The value of a display-entry line: everything after its first "=".
+QString Value(const QString& line)
+{
+    return line.mid(line.indexOf(u'=') + 1);
+}
+
+QString EntryLabel(const QStringList& lines) { return lines.isEmpty() ? QString() : lines.first(); }
+
+[[noreturn]] void RaiseDamaged(const QStringList& lines, const QString& reason, bool listError)
+{
+    const QString message = Tr("The entry \"%1\" cannot be read.\n%2").arg(EntryLabel(lines), reason);
+    if (listError)
+        throw EListError(message);
+    throw EConvertError(message);
+}
+
+int EntryInt(const QStringList& lines, int line)
+{
+    int v;
+    if (!TryStrToInt(Value(lines[line]), v))
+        RaiseDamaged(lines, Tr("'%1' is not a valid integer value").arg(Value(lines[line])), false);
+    return v;
+}
+
+quint32 EntryColour(const QStringList& lines, int line)
+{
+    try {
+        return TextToColor(Value(lines[line]));
+    } catch (const EConvertError& e) {
+        RaiseDamaged(lines, e.Message(), false);
+    }
+}
+
+void PutLe32(QByteArray& out, quint32 v)
+{
+    char b[4];
+    qToLittleEndian<quint32>(v, b);
+    out.append(b, 4);
+}
+
+// A string[N] field: length byte, the text cut to N bytes, zeros after it.
+void PutShort(QByteArray& out, const QByteArray& text, int capacity)
+{
+    const int n = int(std::min<qsizetype>(text.size(), capacity));
+    out.append(char(quint8(n)));
+    out.append(text.constData(), n);
+    out.append(QByteArray(capacity - n, '\0'));
+}
+
+void Write(QIODevice& out, const QByteArray& data)
+{
+    if (out.write(data) != data.size()) {
+        const auto* fd = qobject_cast<QFileDevice*>(&out);
+        RaiseInOutError(Tr("write"), fd ? fd->fileName() : QString(), out.errorString());
+    }
+}
+
+} // namespace
+
+// ---- listing and reading ----------------------------------------------------
+
+bool EntrySourceExists(const QString& file, const QString& source)
+{
+    const TIndexPtr index = GetIndex(file);
+    if (!index)
+        return false;
+    const QString key = Key(source);
+    for (const TIndexedEntry& e : index->Entries)
+        if (e.SourceKey == key)
+            return true;
+    return false;
+}
+
+void ListEntryNames(QStringList& names, const QString& file, const QString& source)
+{
+    const TIndexPtr index = GetIndex(file);
+    if (!index)
+        return;
+    const QString key = Key(source);
+    for (const TIndexedEntry& e : index->Entries)
+        if (e.SourceKey == key)
+            names.append(e.Name);
+}
+
+bool ReadEntry(const QString& file, const QString& name, const QString& source, QStringList& lines)
+{
+    lines.clear();
+    const TIndexPtr index = GetIndex(file);
+    if (!index)
+        return false;
+    const TIndexedEntry* e = FindLast(*index, name, source);
+    if (!e)
+        return false;
+    lines.append(e->Name);
+    lines.append(LineToString(e->SourceLine));
+    AppendLines(lines, ReadRange(*index, e->BodyStart, e->End));
+    // An entry cut short (no terminator) reads as if it had one, as its
+    // compiled form does.
+    if (!e->Terminated)
+        lines.append(QStringLiteral("]"));
+    return true;
+}
+
+int EntryTypeCode(const QStringList& lines)
+{
+    if (lines.size() < 3)
+        RaiseDamaged(lines, Tr("It has no type line."), true);
+    const QString digits = Value(lines[2]).left(2);
+    int v;
+    if (!TryStrToInt(digits, v))
+        RaiseDamaged(lines, Tr("'%1' is not a valid integer value").arg(digits), false);
+    return v;
+}
+
+void ParseDisplayEntry(const QStringList& lines, TEntryDisplay& display, QStringList& text)
+{
+    if (lines.size() < 16)
+        RaiseDamaged(lines, Tr("A display entry has 16 lines before its text; this one has %1.").arg(lines.size()),
+                     true);
+    // Convert everything first, so that a damaged entry leaves the record as it was.
+    const int displayType = EntryInt(lines, 3);
+    const bool fullScreen = lines[4].contains(u"true");
+    const quint32 sBack = EntryColour(lines, 5);
+    const QString sGraphic = Value(lines[6]);
+    const QString sWallpaper = Value(lines[7]);
+    const quint32 vpBack = EntryColour(lines, 8);
+    const int vpLeft = EntryInt(lines, 9);
+    const int vpTop = EntryInt(lines, 10);
+    const int vpWidth = EntryInt(lines, 11);
+    const int vpHeight = EntryInt(lines, 12);
+    const bool print = lines[15].contains(u"true");
+
+    display.DisplayType = displayType;
+    display.FullScreen = fullScreen;
+    display.SBackColor = sBack;
+    display.SGraphic = sGraphic;
+    display.SWallpaper = sWallpaper;
+    display.VPBack = vpBack;
+    display.VPLeft = vpLeft;
+    display.VPTop = vpTop;
+    display.VPWidth = vpWidth;
+    display.VPHeight = vpHeight;
+    display.Print = print;
+
+    qsizetype end = lines.size();
+    if (end > 17 && lines[end - 1] == u"]")
+        --end;
+    for (qsizetype i = 17; i < end; ++i)
+        text.append(lines[i]);
+}
+
+bool EntryNameTaken(const QString& file, const QString& newName, const QString& oldName, const QString& source)
+{
+    if (Key(newName) == Key(oldName))
+        return false;
+    const TIndexPtr index = GetIndex(file);
+    return index && FindLast(*index, newName, source) != nullptr;
+}
+
+bool ReadIntroEntry(const QString& file, QStringList& text)
+{
+    const TIndexPtr index = GetIndex(file);
+    if (!index)
+        return false;
+    const TIndexedEntry* e = FindLastIntro(*index);
+    if (!e)
+        return false;
+    AppendEntryText(*index, *e, text);
+    return true;
+}
+
+bool ReadQuestionEntry(const QString& file, const QString& identifier, QStringList& text)
+{
+    const TIndexPtr index = GetIndex(file);
+    if (!index)
+        return false;
+    auto it = index->ByName.constFind(Key(identifier));
+    if (it == index->ByName.constEnd())
+        return false;
+    // The header must be exactly "[" + identifier + "]" and the source QUEST:
+    // a hyperlink named like the identifier is another entry.
+    for (auto k = it->rbegin(); k != it->rend(); ++k) {
+        const TIndexedEntry& e = index->Entries[size_t(*k)];
+        if (e.Bracketed && e.Name == identifier && e.SourceKey == SourceQuest) {
+            AppendEntryText(*index, e, text);
+            return true;
+        }
+    }
+    return false;
+}
+
+// ---- appending --------------------------------------------------------------
+
+void AppendCommandEntry(const QString& file, const QString& name, int typeCode, const QString& source,
+                        const QString& command)
+{
+    AppendBytes(file, CommandEntryBytes(name, typeCode, source, command) + "\r\n");
+}
+
+void AppendDisplayEntry(const QString& file, const QString& name, int typeCode, const QString& source,
+                        const QStringList& text, const TEntryDisplay& display)
+{
+    AppendBytes(file, DisplayEntryBytes(name, typeCode, source, text, display) + "\r\n");
+}
+
+void AppendIntroEntry(const QString& file, const QStringList& text)
+{
+    AppendBytes(file, TextEntryBytes(QStringLiteral("[^INTRODUCTION^]"), SourceIntro, text) + "\r\n");
+}
+
+void AppendQuestionEntry(const QString& file, const QString& identifier, const QStringList& text)
+{
+    AppendBytes(file, TextEntryBytes(u'[' + identifier + u']', SourceQuest, text) + "\r\n");
+}
+
+// ---- rewriting --------------------------------------------------------------
+
+void ReplaceCommandEntry(const QString& file, const QString& newName, const QString& oldName,
+                         const QString& source, const QString& command, int typeCode)
+{
+    const QByteArray entry = CommandEntryBytes(newName, typeCode, source, command);
+    RewriteEntries(file, oldName, source, &entry);
+}
+
+void ReplaceDisplayEntry(const QString& file, const QString& newName, const QString& oldName,
+                         const QString& source, const QStringList& text, const TEntryDisplay& display,
+                         int typeCode)
+{
+    const QByteArray entry = DisplayEntryBytes(newName, typeCode, source, text, display);
+    RewriteEntries(file, oldName, source, &entry);
+}
+
+void DeleteEntry(const QString& file, const QString& name, const QString& source)
+{
+    if (!QFileInfo(ResolveCase(file)).isFile())
+        return;
+    RewriteEntries(file, name, source, nullptr);
+}
+
+void ReplaceIntroEntry(const QString& file, const QStringList& text)
+{
+    ReplaceTextEntries(file, TextEntryBytes(QStringLiteral("[^INTRODUCTION^]"), SourceIntro, text),
+                       [](const TScannedEntry& e) { return IsIntroEntry(e); });
+}
+
+void ReplaceQuestionEntry(const QString& file, const QString& identifier, const QStringList& text)
+{
+    const QString header = u'[' + identifier + u']';
+    QByteArray headerBytes = StringToAnsi(header);
+    for (char& c : headerBytes)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    ReplaceTextEntries(file, TextEntryBytes(header, SourceQuest, text),
+                       [&](const TScannedEntry& e) { return IsQuestionEntry(e, headerBytes); });
+}
+
+void ConvertEntryCommands(const QString& file)
+{
+    if (!QFileInfo(ResolveCase(file)).isFile())
+        return;
+    TImage im = LoadImage(file);
+    QByteArray data = im.Data;
+    bool changed = false;
+    for (const TScannedEntry& e : im.Entries) {
+        // Lines 2 and 3 of the entry: the type line and the command line.
+        qint64 typeStart = -1, typeLen = 0, cmdStart = -1, cmdLen = 0;
+        int line = 0;
+        ForEachLine(im.Data.constData() + e.BodyStart, e.TermStart - e.BodyStart, e.BodyStart,
+                    [&](qint64 s, const char*, qint64 n, qint64) {
+                        if (line == 0) {
+                            typeStart = s;
+                            typeLen = n;
+                        } else if (line == 1) {
+                            cmdStart = s;
+                            cmdLen = n;
+                        }
+                        ++line;
+                    });
+        if (typeStart < 0 || cmdStart < 0)
+            continue;
+        const QByteArrayView type(im.Data.constData() + typeStart, typeLen);
+        int spaces = type == QByteArrayView("type=2") ? 1 : type == QByteArrayView("type=6") ? 2 : 0;
+        for (qint64 i = cmdStart; i < cmdStart + cmdLen && spaces > 0; ++i)
+            if (data[i] == ' ') {
+                data[i] = ',';
+                --spaces;
+                changed = true;
+            }
+    }
+    if (changed)
+        StoreImage(im, data, false);
+}
+
+// ---- compiling --------------------------------------------------------------
+
+bool WriteCompiledEntryBlock(const QString& file, QIODevice& out)
+{
+    const TIndexPtr index = GetIndex(file);
+    if (!index)
+        return false;
+    const qint64 base = out.pos();
+    QByteArray header;
+    PutShort(header, "XR1", 4);
+    PutLe32(header, 0);
+    PutLe32(header, 0);
+    Write(out, header);
+
+    QByteArray records;
+    records.reserve(qsizetype(index->Entries.size()) * 80);
+    qint64 pos = header.size();
+    QByteArray data;
+    for (const TIndexedEntry& e : index->Entries) {
+        data.clear();
+        data += e.Header;
+        data += "\r\n";
+        const QByteArray bare = e.SourceLine.mid(7, 10);
+        data += bare;
+        data += "\r\n";
+        if (e.BodyStart < e.TermStart) {
+            const QByteArray body = ReadRange(*index, e.BodyStart, e.TermStart);
+            ForEachLine(body.constData(), body.size(), 0, [&](qint64, const char* p, qint64 n, qint64) {
+                data.append(p, n);
+                data += "\r\n";
+            });
+        }
+        Write(out, data);
+        PutShort(records, e.Header, 60);
+        PutLe32(records, quint32(pos));
+        PutLe32(records, quint32(data.size()));
+        PutShort(records, bare, 10);
+        pos += data.size();
+    }
+    if (!index->Entries.empty()) {
+        Write(out, records);
+        const qint64 end = out.pos();
+        QByteArray counts;
+        PutLe32(counts, quint32(index->Entries.size()));
+        PutLe32(counts, quint32(pos));
+        if (!out.seek(base + 5))
+            RaiseInOutError(Tr("write"), QString(), out.errorString());
+        Write(out, counts);
+        if (!out.seek(end))
+            RaiseInOutError(Tr("write"), QString(), out.errorString());
+    }
+    return true;
+}
+
+bool CompileEntryFile(const QString& file, const QString& extension)
+{
+    const QString path = ResolveCase(file);
+    if (!QFileInfo(path).isFile())
+        return false;
+    const QString target = QFileInfo(path).dir().filePath(BaseName(file) + u'.' + extension);
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        RaiseInOutError(Tr("create"), target, out.errorString());
+    if (!WriteCompiledEntryBlock(path, out))
+        return false;   // removed meanwhile; QSaveFile leaves nothing behind
+    if (!out.commit())
+        RaiseInOutError(Tr("write"), target, out.errorString());
+    return true;
+}
+
+void ForgetEntryIndexes() { gIndexes.clear(); }
+
+// ---- colours ----------------------------------------------------------------
+
+QString ColorToText(quint32 colour)
+{
+    for (const TColourName& c : ColourNames)
+        if (c.Value == colour)
+            return QString::fromLatin1(c.Name);
+    return QStringLiteral("$%1").arg(colour, 8, 16, QChar(u'0')).toUpper();
+}
+
+quint32 TextToColor(const QString& text)
+{
+    for (const TColourName& c : ColourNames)
+        if (text.compare(QLatin1String(c.Name), Qt::CaseInsensitive) == 0)
+            return c.Value;
+    int v;
+    if (!TryStrToInt(text, v))
+        throw EConvertError(Tr("'%1' is not a valid colour value").arg(text));
+    return quint32(v);
+}

@@ -1,0 +1,161 @@
+#pragma once
+// Line handling shared by the entry-file routines and the compiled entry
+// block: splitting bytes into lines, the rules that say where an entry starts
+// and ends, and a fast Windows-1252 conversion of one line.
+//
+// An entry is a header line (beginning with "[") immediately followed by a
+// source line (beginning with "source="). It runs to its terminator, a line
+// that is exactly "]", or, when that is missing, up to the next header or the
+// end of the file. A line beginning with "[" that is not followed by a source
+// line is an ordinary line. Every reader and the compiler use these rules, so
+// the entry file and its compiled form always agree.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstring>
+#include <vector>
+
+#include "model/ansi.h"
+
+namespace EntryLines {
+
+// Calls f(start, data, length, next) for every line of data: LF ends a line
+// and one CR before it is dropped; a last piece without LF is a line too.
+// start and next are offsets (plus base) of the line and of the one after it.
+template <class F>
+void ForEachLine(const char* data, qint64 size, qint64 base, F&& f)
+{
+    qint64 pos = 0;
+    while (pos < size) {
+        const void* nl = std::memchr(data + pos, '\n', size_t(size - pos));
+        const qint64 end = nl ? static_cast<const char*>(nl) - data : size;
+        qint64 len = end - pos;
+        if (len > 0 && data[pos + len - 1] == '\r')
+            --len;
+        const qint64 next = nl ? end + 1 : size;
+        f(base + pos, data + pos, len, base + next);
+        pos = next;
+    }
+}
+
+inline bool IsSourceLine(const char* p, qint64 n)
+{
+    static const char key[] = "source=";
+    if (n < 7)
+        return false;
+    for (int i = 0; i < 7; ++i) {
+        char c = p[i];
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+        if (c != key[i])
+            return false;
+    }
+    return true;
+}
+
+inline bool IsTerminator(const char* p, qint64 n) { return n == 1 && p[0] == ']'; }
+
+// One entry found by the scanner. Offsets are bytes from the start of the
+// file (or block); End is the offset after the entry's last line.
+struct TScannedEntry {
+    qint64 Start = 0;       // header line
+    qint64 BodyStart = 0;   // the line after the source line
+    qint64 TermStart = 0;   // the terminator line; End when there is none
+    qint64 End = 0;
+    QByteArray Header;      // header line, brackets included
+    QByteArray SourceLine;  // "source=..." as written
+    bool Terminated = false;
+};
+
+// Fed the lines of a file in order, collects its entries.
+class TEntryScanner {
+public:
+    std::vector<TScannedEntry> Entries;
+
+    void Line(qint64 start, const char* p, qint64 n, qint64 next)
+    {
+        if (FPending) {
+            FPending = false;
+            if (IsSourceLine(p, n)) {
+                Close(FPendingStart);
+                FCur = TScannedEntry();
+                FCur.Start = FPendingStart;
+                FCur.Header = std::move(FPendingLine);
+                FCur.SourceLine = QByteArray(p, n);
+                FCur.BodyStart = next;
+                FOpen = true;
+                return;
+            }
+        }
+        if (FOpen && IsTerminator(p, n)) {
+            FCur.TermStart = start;
+            FCur.End = next;
+            FCur.Terminated = true;
+            Entries.push_back(std::move(FCur));
+            FOpen = false;
+            return;
+        }
+        if (n >= 1 && p[0] == '[') {
+            FPending = true;
+            FPendingStart = start;
+            FPendingLine = QByteArray(p, n);
+        }
+    }
+    void Finish(qint64 eof)
+    {
+        FPending = false;
+        Close(eof);
+    }
+
+private:
+    void Close(qint64 at)
+    {
+        if (!FOpen)
+            return;
+        FCur.TermStart = at;
+        FCur.End = at;
+        FCur.Terminated = false;
+        Entries.push_back(std::move(FCur));
+        FOpen = false;
+    }
+
+    bool FOpen = false;
+    TScannedEntry FCur;
+    bool FPending = false;
+    qint64 FPendingStart = 0;
+    QByteArray FPendingLine;
+};
+
+inline std::vector<TScannedEntry> ScanEntries(const char* data, qint64 size)
+{
+    TEntryScanner s;
+    ForEachLine(data, size, 0, [&](qint64 st, const char* p, qint64 n, qint64 nx) { s.Line(st, p, n, nx); });
+    s.Finish(size);
+    return std::move(s.Entries);
+}
+
+// Windows-1252 to text. Bytes outside 0x80..0x9F are Latin-1, which Qt
+// converts fast; only lines holding the other bytes go character by character.
+inline QString LineToString(const char* p, qint64 n)
+{
+    for (qint64 i = 0; i < n; ++i) {
+        const unsigned char b = static_cast<unsigned char>(p[i]);
+        if (b >= 0x80 && b <= 0x9F)
+            return AnsiToString(p, int(n));
+    }
+    return QString::fromLatin1(p, n);
+}
+inline QString LineToString(const QByteArray& b) { return LineToString(b.constData(), b.size()); }
+
+// The name in a header line: everything between its first and last character.
+inline QByteArray HeaderName(const QByteArray& header)
+{
+    return header.size() >= 2 ? header.mid(1, header.size() - 2) : QByteArray();
+}
+
+// Names and sources compare without regard to letter case.
+inline QString Key(const QString& text) { return text.toUpper(); }
+
+} // namespace EntryLines
