@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,11 +31,17 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+Ttestmainform* testmainform = nullptr;
+
 namespace {
 
 const char* const ButtonHint = " Press F1 for Help";
 
 } // namespace
+
+// The tiled background lives in this library's resources (outside any
+// namespace, as the resource initialiser must be).
+static void InitAppResources() { Q_INIT_RESOURCE(resources); }
 
 QPushButton* Ttestmainform::MakeButton(QWidget* parent, const char* name, const QString& caption, int helpContext)
 {
@@ -52,6 +59,8 @@ QPushButton* Ttestmainform::MakeButton(QWidget* parent, const char* name, const 
 Ttestmainform::Ttestmainform(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("testmainform"));
+    testmainform = this;
+    InitAppResources();
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
 
@@ -233,8 +242,35 @@ Ttestmainform::Ttestmainform(QWidget* parent) : QMainWindow(parent)
     connect(HelpBtn, &QPushButton::clicked, this, &Ttestmainform::HelpBtnClick);
     connect(QuitBtn, &QPushButton::clicked, this, &Ttestmainform::QuitBtnClick);
 
-    // Creation sequence.
-    resize(632, 427 + 30);
+    // The operations the buttons run.
+    Operations = {
+        {QStringLiteral("SelectTest"), [] { SelectTest(); }},
+        {QStringLiteral("StartNewTest"), [] { StartNewTest(); }},
+        {QStringLiteral("AddQuestions"), [] { AddQuestions(); }},
+        {QStringLiteral("EditQuestion"), [] { EditQuestion(); }},
+        {QStringLiteral("ViewQuestion"), [] { ViewQuestion(); }},
+        {QStringLiteral("DeleteQuestion"), [] { DeleteQuestion(); }},
+        {QStringLiteral("TestPresentationMenu"), [] { TestPresentationMenu(); }},
+        {QStringLiteral("ProgramConfigDialog"),
+         [] {
+             if (ProgramConfigDialog(TestConfig.Presentation, TestConfig.Program, EntryPath))
+                 SaveConfig();
+         }},
+        {QStringLiteral("ProgramUtilities"), [] { ProgramUtilities(); }},
+        {QStringLiteral("PreviewTest"), [] { PreviewTest(); }},
+        {QStringLiteral("CompileTest"), [] { CompileTest(); }},
+        {QStringLiteral("CreateExecutable"), [] { CreateExecutable(); }},
+        {QStringLiteral("PrepareDistribution"), [] { PrepareDistribution(); }},
+        {QStringLiteral("ShowTutorial"), [] { ShowTutorial(); }},
+        {QStringLiteral("ShowAboutBox"), [] { ShowAboutBox(); }},
+    };
+
+    // Creation sequence. The window opens maximised; where no window
+    // manager maximises it (a bare X server), it is given the screen's
+    // whole work area itself, which is what maximised means.
+    const QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect work = scr ? scr->availableGeometry() : QRect(0, 0, 640, 480);
+    setGeometry(work);
     setWindowState(Qt::WindowMaximized);
     CurrentVersion = QStringLiteral("2.01");
     LowColourDisplay = ScreenDepth() < 16;
@@ -243,16 +279,25 @@ Ttestmainform::Ttestmainform(QWidget* parent) : QMainWindow(parent)
         dir += u'/';
     ProgramDir = dir;
     ProjectDir = ProgramDir;
+    OpenDialog1.Title = tr(" Select a Test Project File");
+    OpenDialog1.Filter = tr("Test Project Files") + QStringLiteral("|*.QXJ");
+    OpenDialog1.DefaultExt = QStringLiteral("QXJ");
+    OpenDialog1.HelpContext = 90;
+    OpenDialog1.InitialDir = ProjectDir;
     HelpFilePath = ProgramDir + QStringLiteral("QUEDRIX.HLP");
-    {
-        const QScreen* s = screen();
-        const QSize size = s ? s->availableGeometry().size() : QSize(640, 480);
-        DesignLeft = (size.width() - 640) / 2;
-        DesignTop = (size.height() - 480) / 2;
-    }
+    // The design origin: the 640 x 480 design area centred in the maximised
+    // window (its outer size is the work area). Division truncates toward zero.
+    DesignLeft = (work.width() - 640) / 2;
+    DesignTop = (work.height() - 480) / 2;
     setWindowTitle(tr("Quendra for Windows Ver 2.5"));
     RefreshCommands();
     MenuPnl->hide();
+}
+
+Ttestmainform::~Ttestmainform()
+{
+    if (testmainform == this)
+        testmainform = nullptr;
 }
 
 void Ttestmainform::RefreshCommands()
@@ -306,90 +351,102 @@ void Ttestmainform::FocusFirstEnabled(QPushButton* preferred, QPushButton* fallb
     (preferred->isEnabled() ? preferred : fallback)->setFocus();
 }
 
+void Ttestmainform::Run(const QString& operation)
+{
+    const std::function<void()> op = Operations.value(operation);
+    if (op)
+        op();
+}
+
 void Ttestmainform::SelectBtnClick()
 {
-    RunCommand([] { SelectTest(); }, [this] { RefreshCommands(); }, false);
+    RunCommand([this] { Run(QStringLiteral("SelectTest")); }, [this] { RefreshCommands(); });
     FocusFirstEnabled(AddBtn, SelectBtn);
 }
 
 void Ttestmainform::StartBtnClick()
 {
-    RunCommand([] { StartNewTest(); }, [this] { RefreshCommands(); });
+    RunCommand([this] { Run(QStringLiteral("StartNewTest")); }, [this] { RefreshCommands(); });
     FocusFirstEnabled(AddBtn, StartBtn);
 }
 
 void Ttestmainform::AddBtnClick()
 {
-    RunCommand([] { AddQuestions(); }, [this] { RefreshCommands(); });
+    RunCommand([this] { Run(QStringLiteral("AddQuestions")); }, [this] { RefreshCommands(); });
     AddBtn->setFocus();
 }
 
 void Ttestmainform::EditBtnClick()
 {
-    RunCommand([] { EditQuestion(); }, {});
+    RunCommand([this] { Run(QStringLiteral("EditQuestion")); }, {});
     EditBtn->setFocus();
 }
 
 void Ttestmainform::ViewBtnClick()
 {
-    RunCommand([] { ViewQuestion(); }, {});
+    RunCommand([this] { Run(QStringLiteral("ViewQuestion")); }, {});
     ViewBtn->setFocus();
 }
 
 void Ttestmainform::DeleteBtnClick()
 {
-    RunCommand([] { DeleteQuestion(); }, [this] { RefreshCommands(); });
+    RunCommand([this] { Run(QStringLiteral("DeleteQuestion")); }, [this] { RefreshCommands(); });
     FocusFirstEnabled(DeleteBtn, AddBtn);
 }
 
 void Ttestmainform::CustChapBtnClick()
 {
-    RunCommand([] { TestPresentationMenu(); }, {});
+    RunCommand([this] { Run(QStringLiteral("TestPresentationMenu")); }, {});
     CustChapBtn->setFocus();
 }
 
 void Ttestmainform::CustBookBtnClick()
 {
-    RunCommand(
-        [] {
-            if (ProgramConfigDialog(TestConfig.Presentation, TestConfig.Program, EntryPath))
-                SaveConfig();
-        },
-        {});
+    RunCommand([this] { Run(QStringLiteral("ProgramConfigDialog")); }, {});
     CustBookBtn->setFocus();
 }
 
 void Ttestmainform::ReorgBtnClick()
 {
-    RunCommand([] { ProgramUtilities(); }, [this] { RefreshCommands(); });
+    RunCommand([this] { Run(QStringLiteral("ProgramUtilities")); }, [this] { RefreshCommands(); });
     ReorgBtn->setFocus();
 }
 
 void Ttestmainform::PreviewBtnClick()
 {
-    RunCommand([] { PreviewTest(); }, {});
+    RunCommand([this] { Run(QStringLiteral("PreviewTest")); }, {});
     PreviewBtn->setFocus();
 }
 
-void Ttestmainform::CompileBtnClick() { RunCommand([] { CompileTest(); }, {}, true); }
+// The focus returns to the button, so the keyboard keeps working after the
+// wait panel (the panel was hidden with the focus inside it).
+void Ttestmainform::CompileBtnClick()
+{
+    RunCommand([this] { Run(QStringLiteral("CompileTest")); }, {}, true);
+    CompileBtn->setFocus();
+}
 
-void Ttestmainform::ExecBtnClick() { RunCommand([] { CreateExecutable(); }, {}, true); }
+void Ttestmainform::ExecBtnClick()
+{
+    RunCommand([this] { Run(QStringLiteral("CreateExecutable")); }, {}, true);
+    ExecBtn->setFocus();
+}
 
 void Ttestmainform::DistribBtnClick()
 {
-    RunCommand([] { PrepareDistribution(); }, {}, true);
+    RunCommand([this] { Run(QStringLiteral("PrepareDistribution")); }, {}, true);
     DistribBtn->setFocus();
 }
 
 void Ttestmainform::TutBtnClick()
 {
-    RunCommand([] { ShowTutorial(); }, {});
+    RunCommand([this] { Run(QStringLiteral("ShowTutorial")); }, {});
     TutBtn->setFocus();
 }
 
 void Ttestmainform::AboutBtnClick()
 {
-    RunCommand([] { ShowAboutBox(); }, {});
+    RunCommand([this] { Run(QStringLiteral("ShowAboutBox")); }, {});
     AboutBtn->setFocus();
 }
 
@@ -437,11 +494,6 @@ bool Ttestmainform::event(QEvent* e)
 void Ttestmainform::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
-    const QRect frame = frameGeometry();
-    if (frame.width() >= 640 && frame.height() >= 480) {
-        DesignLeft = (frame.width() - 640) / 2;
-        DesignTop = (frame.height() - 480) / 2;
-    }
     if (!FTimerStarted) {
         FTimerStarted = true;
         Timer1->start();

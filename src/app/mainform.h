@@ -2,8 +2,11 @@
 // The main window: the tiled background, the centred command panel, the
 // status line and the wait panel; runs every command the same way.
 
+#include <QHash>
 #include <QMainWindow>
 #include <functional>
+
+#include "platform/dialogs.h"
 
 class QFrame;
 class QGroupBox;
@@ -16,6 +19,7 @@ class Ttestmainform : public QMainWindow {
     Q_OBJECT
 public:
     explicit Ttestmainform(QWidget* parent = nullptr);
+    ~Ttestmainform() override;
 
     void RefreshCommands();
     // Hides the panel, runs the operation, and on every way out (exceptions
@@ -24,6 +28,11 @@ public:
     void RunCommand(const std::function<void()>& operation, const std::function<void()>& after,
                     bool showWait = false);
     void CentrePanels();
+
+    // The operation each button runs, by the routine's name ("SelectTest",
+    // "DeleteQuestion", "CompileTest", ...), filled with the real routines.
+    // Tests replace entries to drive the command flow on its own.
+    QHash<QString, std::function<void()>> Operations;
 
     TTiledImage* wiaTile2;
     QFrame* MenuPnl;
@@ -56,6 +65,9 @@ public:
     QLabel* ProjectLbl;
     QLabel* waitpnl;
     QTimer* Timer1;
+    // The options of the project open dialog; its initial directory follows
+    // ProjectDir.
+    TFileDialogOptions OpenDialog1;
 
     void SelectBtnClick();
     void StartBtnClick();
@@ -85,5 +97,9 @@ protected:
 private:
     QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int helpContext);
     void FocusFirstEnabled(QPushButton* preferred, QPushButton* fallback);
+    void Run(const QString& operation);
     bool FTimerStarted = false;
 };
+
+// The main window while it exists (the program has exactly one).
+extern Ttestmainform* testmainform;
