@@ -94,7 +94,6 @@ THelpViewer::THelpViewer(QWidget* parent) : QMainWindow(parent)
     QAction* contents = bar->addAction(tr("&Contents"), this, [this]() {
         // Through the browser's own link handling, so Back returns to the topic.
         Browser->setSource(QUrl(QStringLiteral("#contents")));
-        Browser->scrollToAnchor(QStringLiteral("contents"));
     });
     contents->setObjectName(QStringLiteral("ContentsAction"));
     back->setObjectName(QStringLiteral("BackAction"));
@@ -187,11 +186,17 @@ bool THelpViewer::Open(const QString& file, int context, QString& error)
         return false;
     }
     const QString abs = QFileInfo(real).absoluteFilePath();
+    // Through the browser's own navigation, so that Back and Forward also
+    // step between the topics opened by F1 and the links followed.
     if (CurrentFile != abs) {
         Browser->setSearchPaths({QFileInfo(abs).absolutePath()});
-        Browser->setHtml(html);
-        CurrentFile = abs;
+        Browser->clearHistory();
     }
+    QUrl url = QUrl::fromLocalFile(abs);
+    if (context > 0)
+        url.setFragment(id);
+    Browser->setSource(url, QTextDocument::HtmlResource);
+    CurrentFile = abs;
     ScrollToContext(context);
     return true;
 }

@@ -9,7 +9,9 @@
 
 #include <QBuffer>
 #include <QFrame>
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <cstring>
@@ -133,6 +135,22 @@ TEST_F(AboutTest, AuthorModeIconRules)
     TAboutBox tool;
     EXPECT_TRUE(tool.Prepare(a, AboutModeTool));
     EXPECT_FALSE(tool.ProgramIcon->isHidden());
+}
+
+TEST_F(AboutTest, F1OpensTheAboutTopic)
+{
+    HelpFilePath = QStringLiteral(QUENDRA_BIN_DIR "/QUEDRIX.HLP");
+    TQuizaboutform form;
+    form.show();
+    form.AboutBtn->setFocus();
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(form.AboutBtn, &f1);
+    EXPECT_EQ(TestScript::Logged(QStringLiteral("help")), QStringList{HelpFilePath + QStringLiteral("#80")});
+    if (THelpViewer* v = THelpViewer::Instance(false)) {
+        EXPECT_EQ(v->CurrentContext, 80);
+        v->close();
+    }
+    PumpEvents();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/help.h"
 #include "platform/testscript.h"
 
+#include <QAction>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
@@ -141,6 +142,26 @@ TEST_F(HelpFileTest, ViewerOpensAtTheContext)
     PumpEvents(50);
     EXPECT_LT(b->verticalScrollBar()->value(), at100);
     EXPECT_EQ(viewer->CurrentContext, 1);
+
+    // A link to another topic, then Back returns.
+    b->setSource(QUrl(QStringLiteral("#440")));
+    PumpEvents(20);
+    const int at440 = b->verticalScrollBar()->value();
+    EXPECT_GT(at440, at100);
+    EXPECT_TRUE(b->isBackwardAvailable());
+    b->backward();
+    PumpEvents(20);
+    EXPECT_LT(b->verticalScrollBar()->value(), at440);
+
+    // "Contents" goes to the table of contents at the top.
+    QAction* contents = viewer->findChild<QAction*>(QStringLiteral("ContentsAction"));
+    ASSERT_NE(contents, nullptr);
+    ShowHelp(HelpFile, 345);
+    PumpEvents(20);
+    contents->trigger();
+    PumpEvents(20);
+    const QTextCursor atTop = b->cursorForPosition(QPoint(4, 4));
+    EXPECT_TRUE(atTop.block().text().contains(QStringLiteral("Contents"))) << atTop.block().text().toStdString();
 }
 
 TEST_F(HelpFileTest, MissingFileAndMissingContextGiveMessages)
