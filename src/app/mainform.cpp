@@ -303,7 +303,7 @@ Ttestmainform::~Ttestmainform()
 void Ttestmainform::RefreshCommands()
 {
     const bool open = !ProjectPath.isEmpty();
-    ProjectLbl->setText(open ? BaseName(ProjectPath) : tr("None Selected"));
+    ProjectLbl->setText(open ? ProjectBaseName() : tr("None Selected"));
     AddBtn->setEnabled(open);
     CustChapBtn->setEnabled(open);
     CustBookBtn->setEnabled(open);

@@ -1,13 +1,10 @@
 // Commands of this folder whose forms are not built yet.
 #include "app/compile.h"
-#include "app/projectlifecycle.h"
 #include "app/tutorial.h"
 #include "platform/messages.h"
 
 #include <QCoreApplication>
 
-void SelectTest() { NotAvailableYet(QCoreApplication::translate("Commands", "Select a Test")); }
-void StartNewTest() { NotAvailableYet(QCoreApplication::translate("Commands", "Start New Test")); }
 void CompileTest() { NotAvailableYet(QCoreApplication::translate("Commands", "Compile Test")); }
 void CreateExecutable() { NotAvailableYet(QCoreApplication::translate("Commands", "Create Executable")); }
 void ShowTutorial() { NotAvailableYet(QCoreApplication::translate("Commands", "Tutorial")); }

@@ -1,4 +1,26 @@
 #pragma once
-// Creating and selecting test projects.
+// Creating, selecting and opening test projects.
+
+#include <QString>
+
+// "&Select a Test": the file chooser, then OpenProject. Cancelling while a
+// project is open reloads it.
 void SelectTest();
+// "Start &New Test": the new-test dialog, the folder, then OpenProject.
 void StartNewTest();
+
+// The new-test dialog. True on OK, with folder ending in one "/" and name as
+// typed.
+bool RunMakeDirDialog(const QString& mask, QString& folder, QString& name, int helpContext, const QString& prompt);
+
+// Derives the companion paths from ProjectPath and loads the configuration:
+// creates the project file for a new test, offers to convert an earlier
+// version (declining leaves no project open). Throws EInOutError when the
+// project file cannot be read; the caller restores the previous project.
+void OpenProject();
+
+// Opens the project file in the folder (current directory, ProjectDir,
+// ProjectPath, the shown name, then OpenProject). When opening fails, every
+// process-wide value, the current directory and the record are put back as
+// they were and the error is thrown on.
+void OpenProjectIn(const QString& folder, const QString& projectFile, const QString& shownName);
