@@ -327,6 +327,19 @@ TEST_F(ProjectFiles, EarlierCommandValuesTakeCommas)
     EXPECT_EQ(TestConfig.Program.IconFile.str(), "ICONFILE.ICO");
 }
 
+TEST_F(ProjectFiles, ConversionRewritesTheEntryCommands)
+{
+    Write("MATHS.QXJ", EarlierRecord());
+    const QByteArray entries = "[PIC]\r\nsource=INFO\r\ntype=2\r\nPIC.BMP 50\r\n]\r\n\r\n"
+                               "[MIX]\r\nsource=HYPER\r\ntype=6\r\nA.BMP B.WAV 30\r\n]\r\n\r\n";
+    Write("maths.qxr", entries);   // found in any letter case
+    ConvertEarlierConfig();
+    EXPECT_EQ(Read("maths.qxr"), QByteArray("[PIC]\r\nsource=INFO\r\ntype=2\r\nPIC.BMP,50\r\n]\r\n\r\n"
+                                            "[MIX]\r\nsource=HYPER\r\ntype=6\r\nA.BMP,B.WAV,30\r\n]\r\n\r\n"));
+    EXPECT_EQ(Read("MATHS.QXJ").size(), 5428);
+    EXPECT_EQ(Files(), (QStringList{"MATHS.QXJ", "maths.qxr"}));
+}
+
 TEST_F(ProjectFiles, QuestionFileAppendReadWrite)
 {
     QStringList ids{"kept"};
