@@ -7,4 +7,3 @@
 
 void CompileTest() { NotAvailableYet(QCoreApplication::translate("Commands", "Compile Test")); }
 void CreateExecutable() { NotAvailableYet(QCoreApplication::translate("Commands", "Create Executable")); }
-void ShowTutorial() { NotAvailableYet(QCoreApplication::translate("Commands", "Tutorial")); }
