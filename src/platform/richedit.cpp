@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -430,8 +431,11 @@ void TRichEdit::Print(QPrinter& printer, const QString& title) const
     if (!title.isEmpty())
         printer.setDocName(title);
     // Printed on white, whatever the screen background.
+    // A document with a page size prints as laid out on those pages (an
+    // unpaginated one would get page numbers added). 96 dots per inch.
     std::unique_ptr<QTextDocument> copy(document()->clone());
-    copy->setDocumentMargin(document()->documentMargin());
+    const QSizeF page = printer.pageLayout().paintRectPoints().size() * (96.0 / 72.0);
+    copy->setPageSize(page);
     copy->print(&printer);
 }
 

@@ -317,6 +317,9 @@ void TRtfReader::Run()
     if (FDoc) {
         FDoc->clear();
         FCursor = QTextCursor(FDoc);
+        // Inside one edit block the cursor does not lay out the block after
+        // every insertion (which makes long paragraphs quadratic).
+        FCursor.beginEditBlock();
     }
 
     while (FP < FEnd) {
@@ -1107,6 +1110,7 @@ void TRtfReader::Finish()
         } else if (FAnyContent) {
             FCursor.setBlockFormat(BlockFormat(St().Para));
         }
+        FCursor.endEditBlock();
     } else if (FEndsWithBreak && FOut.endsWith(QLatin1Char('\n'))) {
         FOut.chop(1);
     }
