@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QGroupBox>
@@ -43,6 +44,24 @@ const char* const ButtonHint = " Press F1 for Help";
 // namespace, as the resource initialiser must be).
 static void InitAppResources() { Q_INIT_RESOURCE(resources); }
 
+namespace {
+
+// The background tile: 64 x 64 raw RGB pixels (scripts/make-background.py
+// draws them). Wrapped directly, so no image decoder is loaded at start-up.
+QImage BackgroundTile()
+{
+    constexpr int Side = 64;
+    QFile f(QStringLiteral(":/quendra/background.rgb"));
+    if (!f.open(QIODevice::ReadOnly))
+        return QImage();
+    const QByteArray raw = f.readAll();
+    if (raw.size() != Side * Side * 3)
+        return QImage();
+    return QImage(reinterpret_cast<const uchar*>(raw.constData()), Side, Side, Side * 3, QImage::Format_RGB888).copy();
+}
+
+} // namespace
+
 QPushButton* Ttestmainform::MakeButton(QWidget* parent, const char* name, const QString& caption, int helpContext)
 {
     auto* b = new QPushButton(caption, parent);
@@ -51,6 +70,7 @@ QPushButton* Ttestmainform::MakeButton(QWidget* parent, const char* name, const 
     b->setToolTip(QString::fromLatin1(ButtonHint).trimmed());
     b->setAutoDefault(true);
     b->setMinimumHeight(28);
+    b->setMinimumWidth(150);   // the columns of every group line up
     if (helpContext > 0)
         SetHelpContext(b, helpContext);
     return b;
@@ -72,7 +92,7 @@ Ttestmainform::Ttestmainform(QWidget* parent) : QMainWindow(parent)
 
     wiaTile2 = new TTiledImage(central);
     wiaTile2->setObjectName(QStringLiteral("wiaTile2"));
-    wiaTile2->SetImage(QImage(QStringLiteral(":/quendra/background.png")));
+    wiaTile2->SetImage(BackgroundTile());
     wiaTile2->installEventFilter(this);
     centralLayout->addWidget(wiaTile2, 1);
 
@@ -168,8 +188,8 @@ Ttestmainform::Ttestmainform(QWidget* parent) : QMainWindow(parent)
     grid->addWidget(GroupBox3, 1, 0);
     grid->addWidget(GroupBox4, 1, 1);
     panelLayout->addLayout(grid);
-    MenuPnl->adjustSize();
-    MenuPnl->resize(std::max(MenuPnl->sizeHint().width(), 560), MenuPnl->sizeHint().height());
+    // The panel is sized when it is first shown (SizePanel), after the
+    // window's first paint.
     MenuPnl->hide();
 
     // ---- wait panel ----
@@ -181,6 +201,10 @@ Ttestmainform::Ttestmainform(QWidget* parent) : QMainWindow(parent)
     waitpnl->setLineWidth(2);
     waitpnl->setAutoFillBackground(true);
     {
+        QPalette pal = waitpnl->palette();
+        pal.setColor(QPalette::Window, QColor(0x00, 0xFF, 0xFF));      // aqua, like the title
+        pal.setColor(QPalette::WindowText, Qt::black);
+        waitpnl->setPalette(pal);
         QFont f = waitpnl->font();
         f.setBold(true);
         f.setPointSize(f.pointSize() + 4);
@@ -342,6 +366,8 @@ void Ttestmainform::RunCommand(const std::function<void()>& operation, const std
     } catch (const std::exception& e) {
         ShowError(QString::fromLocal8Bit(e.what()));
     }
+    SizePanel();
+    CentrePanels();
     MenuPnl->show();
     MenuPnl->raise();
 }
@@ -458,6 +484,15 @@ void Ttestmainform::HelpBtnClick()
 
 void Ttestmainform::QuitBtnClick() { close(); }
 
+void Ttestmainform::SizePanel()
+{
+    if (FPanelSized)
+        return;
+    FPanelSized = true;
+    const QSize hint = MenuPnl->sizeHint();
+    MenuPnl->resize(std::max(hint.width(), 560), hint.height());
+}
+
 void Ttestmainform::Timer1Timer()
 {
     Timer1->stop();
@@ -466,6 +501,7 @@ void Ttestmainform::Timer1Timer()
             ShowColourWarning();
     } catch (...) {
     }
+    SizePanel();
     CentrePanels();
     MenuPnl->show();
     MenuPnl->raise();

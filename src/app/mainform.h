@@ -98,7 +98,9 @@ private:
     QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int helpContext);
     void FocusFirstEnabled(QPushButton* preferred, QPushButton* fallback);
     void Run(const QString& operation);
+    void SizePanel();
     bool FTimerStarted = false;
+    bool FPanelSized = false;
 };
 
 // The main window while it exists (the program has exactly one).

@@ -169,6 +169,8 @@ TEST_F(MainFormTest, StartUpShowsTheCentredPanelWithFocusOnHelp)
     EXPECT_FALSE(form.Timer1->isActive());
     EXPECT_EQ(form.focusWidget(), form.HelpBtn);
     EXPECT_TRUE(MessageTexts().isEmpty());                              // no colour warning at full depth
+    EXPECT_GE(form.MenuPnl->width(), 560);
+    EXPECT_GE(form.MenuPnl->height(), form.MenuPnl->minimumSizeHint().height());
     const QSize area = form.wiaTile2->size();
     EXPECT_EQ(form.MenuPnl->x(), area.width() / 2 - form.MenuPnl->width() / 2);
     EXPECT_EQ(form.MenuPnl->y(), area.height() / 2 - form.MenuPnl->height() / 2);
