@@ -1,14 +1,15 @@
-// Runtime program: shows the compiled test it is given.
-#include <QApplication>
-#include <QLabel>
+// The runtime stub: shows the compiled test appended to its own file.
+#include "runtime/compiledtestfile.h"
+#include "runtime/testsummaryform.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quendra"));
-    QLabel label(QObject::tr("The test player is not available yet."));
-    label.setMinimumSize(400, 120);
-    label.setAlignment(Qt::AlignCenter);
-    label.show();
-    return app.exec();
+    return RunTestProgram(argc, argv, [](TCompiledTestFile& test) {
+        // The running image itself, whatever name or link started it.
+        test.OpenAppended(QStringLiteral("/proc/self/exe"));
+        return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    });
 }

@@ -1,14 +1,24 @@
-// Runtime program: shows the compiled test it is given.
-#include <QApplication>
-#include <QLabel>
+// The runtime player: shows the compiled test NAME.QXC given as its argument.
+#include "model/errors.h"
+#include "model/fileutil.h"
+#include "runtime/compiledtestfile.h"
+#include "runtime/testsummaryform.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quendra"));
-    QLabel label(QObject::tr("The test player is not available yet."));
-    label.setMinimumSize(400, 120);
-    label.setAlignment(Qt::AlignCenter);
-    label.show();
-    return app.exec();
+    return RunTestProgram(argc, argv, [](TCompiledTestFile& test) {
+        const QStringList args = QCoreApplication::arguments();
+        if (args.size() < 2)
+            throw EQuendraError(QCoreApplication::translate(
+                "Player", "No compiled test was given.\nUse the command VISTREL NAME.QXC to display a test."));
+        QString name = args.at(1);
+        // "VISTREL MATHS" means MATHS.QXC.
+        if (!QFileInfo::exists(ResolveCase(name)) && QFileInfo(name).suffix().isEmpty())
+            name += QStringLiteral(".QXC");
+        test.Open(name);
+        return name;
+    });
 }

@@ -1,0 +1,254 @@
+#include "model/compiledtest.h"
+
+#include "model/entryfile.h"
+#include "model/entrylines.h"
+#include "model/errors.h"
+#include "model/fileutil.h"
+#include "model/projectfiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+using namespace EntryLines;
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("CompiledTest", text); }
+
+// The directory that holds the project file: the project file's own
+// directory when its path names one, else the project directory.
+QString ProjectFolder()
+{
+    const qsizetype cut = std::max(ProjectPath.lastIndexOf(u'/'), ProjectPath.lastIndexOf(u'\\'));
+    QString dir = cut >= 0 ? ProjectPath.left(cut + 1) : ProjectDir;
+    if (dir.isEmpty())
+        dir = QStringLiteral("./");
+    dir = ResolveCase(dir);
+    if (!dir.endsWith(u'/'))
+        dir += u'/';
+    return dir;
+}
+
+void Put(QSaveFile& out, const char* data, qint64 size)
+{
+    if (out.write(data, size) != size)
+        RaiseInOutError(Tr("write"), out.fileName(), out.errorString());
+}
+
+void CopyInto(QSaveFile& out, const QString& path)
+{
+    QFile in(ResolveCase(path));
+    if (!in.open(QIODevice::ReadOnly))
+        RaiseInOutError(Tr("open"), path, in.errorString());
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), path, in.errorString());
+        if (got == 0)
+            break;
+        Put(out, buffer, got);
+    }
+}
+
+quint32 Le32At(const QByteArray& b, qint64 at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+
+} // namespace
+
+QString CompiledTestPath() { return ResolveCase(ProjectFolder() + BaseName(ProjectPath) + QStringLiteral(".QXC")); }
+
+bool BuildCompiledTest(QString* failure)
+{
+    try {
+        const QString target = CompiledTestPath();
+        // The question records first: a damaged question file stops the
+        // compile before anything is written.
+        const QByteArray questions = ReadWholeFile(QuestionPath);
+        if (questions.size() % qsizetype(sizeof(TQuestionRecord)) != 0)
+            throw EInOutError(Tr("The question file %1 is damaged: its size is not a whole number of questions.")
+                                  .arg(QDir::toNativeSeparators(QuestionPath)));
+
+        QSaveFile out(target);
+        if (!out.open(QIODevice::WriteOnly))
+            RaiseInOutError(Tr("create"), target, out.errorString());
+        Put(out, reinterpret_cast<const char*>(&TestConfig), sizeof TestConfig);
+        TCompiledHeader header;
+        std::memset(&header, 0, sizeof header);
+        Put(out, reinterpret_cast<const char*>(&header), sizeof header);
+
+        qint32 entryOffset = CompiledDataOffset;
+        if (EntryPath.isEmpty() || !WriteCompiledEntryBlock(EntryPath, out))
+            entryOffset = 0;
+        const qint64 questionsOffset = out.pos();
+        if (questionsOffset + questions.size() > qint64(INT32_MAX))
+            throw EInOutError(Tr("The compiled test %1 would be larger than 2 GB.").arg(target));
+        header.EntryBlockOffset = entryOffset;
+        header.QuestionsOffset = qint32(questionsOffset);
+        header.QuestionCount = qint32(questions.size() / qsizetype(sizeof(TQuestionRecord)));
+        if (!out.seek(CompiledHeaderOffset))
+            RaiseInOutError(Tr("write"), target, out.errorString());
+        Put(out, reinterpret_cast<const char*>(&header), sizeof header);
+        if (!out.seek(questionsOffset))
+            RaiseInOutError(Tr("write"), target, out.errorString());
+        Put(out, questions.constData(), questions.size());
+        if (!out.commit())
+            RaiseInOutError(Tr("write"), target, out.errorString());
+        return true;
+    } catch (const EQuendraError& e) {
+        if (failure)
+            *failure = e.Message();
+        return false;
+    }
+}
+
+void WriteExecutable(const QString& stub, const QString& compiled, const QString& exe)
+{
+    const QString target = ResolveCase(exe);
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        RaiseInOutError(Tr("create"), target, out.errorString());
+    CopyInto(out, stub);
+    CopyInto(out, compiled);
+    if (!out.commit())
+        RaiseInOutError(Tr("write"), target, out.errorString());
+    const QFileDevice::Permissions exec = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+        | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    if (!QFile::setPermissions(target, exec))
+        RaiseInOutError(Tr("write"), target, Tr("Its permissions cannot be set."));
+}
+
+// ---- the compiled entry block -------------------------------------------------
+
+void TCompiledEntryBlock::Clear()
+{
+    FData.clear();
+    FItems.clear();
+    FByName.clear();
+}
+
+void TCompiledEntryBlock::Load(const QByteArray& block, const QString& what)
+{
+    Clear();
+    const auto damaged = [&](const QString& reason) {
+        Clear();
+        throw EInOutError(Tr("The compiled test %1 is damaged: %2").arg(what, reason));
+    };
+    const qint64 size = block.size();
+    if (size < 13)
+        damaged(Tr("its entry block is too short."));
+    if (block[0] != 3 || block.mid(1, 3) != "XR1")
+        damaged(Tr("its entry block does not begin with XR1."));
+    const quint32 count = Le32At(block, 5);
+    const quint32 indexOffset = Le32At(block, 9);
+    if (count > 0) {
+        if (quint64(count) > quint64(size) / 80 || indexOffset < 13
+            || quint64(indexOffset) + quint64(count) * 80 > quint64(size))
+            damaged(Tr("its entry index does not fit the file."));
+    }
+    FData = block;
+    FItems.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
+        const char* rec = FData.constData() + indexOffset + qint64(i) * 80;
+        const quint32 offset = qFromLittleEndian<quint32>(rec + 61);
+        const quint32 length = qFromLittleEndian<quint32>(rec + 65);
+        if (offset < 13 || quint64(offset) + quint64(length) > quint64(indexOffset))
+            damaged(Tr("entry %1 lies outside its block.").arg(i + 1));
+        TItem item;
+        item.Offset = offset;
+        item.Size = length;
+        // The entry's own first two lines hold its full header and source;
+        // the index copy is cut to 60 and 10 characters.
+        int line = 0;
+        ForEachLine(FData.constData() + offset, length, 0, [&](qint64, const char* p, qint64 n, qint64) {
+            if (line == 0)
+                item.Header = QByteArray(p, n);
+            else if (line == 1)
+                item.Source = QByteArray(p, n);
+            ++line;
+        });
+        if (line < 1)
+            item.Header = QByteArray(rec + 1, std::min<int>(quint8(rec[0]), 60));
+        if (line < 2)
+            item.Source = QByteArray(rec + 70, std::min<int>(quint8(rec[69]), 10));
+        item.Bracketed = item.Header.size() >= 2 && item.Header.endsWith(']');
+        item.Name = LineToString(HeaderName(item.Header));
+        item.SourceKey = Key(LineToString(item.Source));
+        FByName[Key(item.Name)].push_back(int(FItems.size()));
+        FItems.push_back(std::move(item));
+    }
+}
+
+void TCompiledEntryBlock::BodyLines(const TItem& item, int skip, QStringList& out) const
+{
+    int line = 0;
+    ForEachLine(FData.constData() + item.Offset, item.Size, 0, [&](qint64, const char* p, qint64 n, qint64) {
+        if (line++ >= skip)
+            out.append(LineToString(p, n));
+    });
+}
+
+bool TCompiledEntryBlock::ReadEntry(const QString& name, const QString& source, QStringList& lines) const
+{
+    lines.clear();
+    auto it = FByName.constFind(Key(name));
+    if (it == FByName.constEnd())
+        return false;
+    const QString sourceKey = Key(source);
+    for (auto k = it->rbegin(); k != it->rend(); ++k) {
+        const TItem& item = FItems[size_t(*k)];
+        if (item.SourceKey != sourceKey)
+            continue;
+        lines.append(item.Name);
+        lines.append(QStringLiteral("source=") + LineToString(item.Source));
+        BodyLines(item, 2, lines);
+        lines.append(QStringLiteral("]"));
+        return true;
+    }
+    return false;
+}
+
+bool TCompiledEntryBlock::ReadQuestionText(const QString& identifier, QStringList& text) const
+{
+    auto it = FByName.constFind(Key(identifier));
+    if (it == FByName.constEnd())
+        return false;
+    for (auto k = it->rbegin(); k != it->rend(); ++k) {
+        const TItem& item = FItems[size_t(*k)];
+        if (item.Bracketed && item.Name == identifier && item.SourceKey == SourceQuest) {
+            BodyLines(item, 3, text);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TCompiledEntryBlock::ReadIntroduction(QStringList& text) const
+{
+    for (auto k = FItems.rbegin(); k != FItems.rend(); ++k)
+        if (k->Header.startsWith("[^INTRO") && k->SourceKey == SourceIntro) {
+            BodyLines(*k, 3, text);
+            return true;
+        }
+    return false;
+}
+
+void TCompiledEntryBlock::ListEntryNames(QStringList& names, const QString& source) const
+{
+    const QString key = Key(source);
+    for (const TItem& item : FItems)
+        if (item.SourceKey == key)
+            names.append(item.Name);
+}
+
+bool TCompiledEntryBlock::SourceExists(const QString& source) const
+{
+    const QString key = Key(source);
+    for (const TItem& item : FItems)
+        if (item.SourceKey == key)
+            return true;
+    return false;
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The compiled test: the configuration record, a 12-byte header, the
+// compiled entry block and the question records; and the reader of the
+// compiled entry block that the runtime programs use.
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+#include "model/testconfig.h"
+
+#pragma pack(push, 1)
+struct TCompiledHeader {
+    Int32LE EntryBlockOffset;   // 5440, or 0 without an entry block
+    Int32LE QuestionsOffset;
+    Int32LE QuestionCount;
+};
+#pragma pack(pop)
+static_assert(sizeof(TCompiledHeader) == 12);
+
+constexpr int CompiledHeaderOffset = 5428;
+constexpr int CompiledDataOffset = 5440;
+
+// The compiled test's file, <base> + ".QXC", beside the project file.
+QString CompiledTestPath();
+
+// Writes <base> + ".QXC" from TestConfig, the entry file and the question
+// file, through a temporary file renamed into place: true when the file is
+// complete; on false nothing new is left and failure (when given) says why.
+bool BuildCompiledTest(QString* failure = nullptr);
+
+// Writes exe as the bytes of stub followed by the bytes of compiled, through
+// a temporary file, and makes it executable. Throws EInOutError naming the
+// file that failed; nothing is left behind then.
+void WriteExecutable(const QString& stub, const QString& compiled, const QString& exe);
+
+// A compiled entry block held in memory. Load checks every count and offset
+// against the block's size before it uses them; the lookups answer exactly
+// as the entry-file routines answer on the file it was compiled from.
+class TCompiledEntryBlock {
+public:
+    // Throws EInOutError naming what when the block does not fit its size.
+    void Load(const QByteArray& block, const QString& what);
+    void Clear();
+
+    int Count() const { return int(FItems.size()); }
+    // As ReadEntry: [name, "source=" + source, body lines..., "]"]; last wins.
+    bool ReadEntry(const QString& name, const QString& source, QStringList& lines) const;
+    // As ReadQuestionEntry (exact header, source QUEST) and ReadIntroEntry.
+    bool ReadQuestionText(const QString& identifier, QStringList& text) const;
+    bool ReadIntroduction(QStringList& text) const;
+    void ListEntryNames(QStringList& names, const QString& source) const;
+    bool SourceExists(const QString& source) const;
+
+private:
+    struct TItem {
+        qint64 Offset = 0;
+        qint64 Size = 0;
+        QByteArray Header;
+        QByteArray Source;   // the bare keyword
+        QString Name;
+        QString SourceKey;
+        bool Bracketed = false;
+    };
+    void BodyLines(const TItem& item, int skip, QStringList& out) const;
+
+    QByteArray FData;
+    std::vector<TItem> FItems;
+    QHash<QString, std::vector<int>> FByName;
+};
