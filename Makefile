@@ -32,12 +32,12 @@ test: deps
 bench: deps
 	@cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUENDRA_BENCH=ON -DQUENDRA_TESTS=OFF >/dev/null
 	@cmake --build $(BUILD_BENCH) -j $(JOBS)
-	@for b in $(BUILD_BENCH)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD_BENCH)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; done
 
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENDRA_FUZZ=ON -DQUENDRA_TESTS=OFF >/dev/null
 	@cmake --build $(BUILD_FUZZ) -j $(JOBS)
-	@for f in $(BUILD_FUZZ)/fuzz/fuzz_*; do [ -x "$$f" ] && "$$f" -max_total_time=$(FUZZ_SECONDS) $(BUILD_FUZZ)/fuzz/corpus-$$(basename $$f); done
+	@for f in $(BUILD_FUZZ)/fuzz/fuzz_*; do if [ -f "$$f" ] && [ -x "$$f" ]; then "$$f" -max_total_time=$(FUZZ_SECONDS) $(BUILD_FUZZ)/fuzz/corpus-$$(basename $$f) || exit 1; fi; done
 
 clean:
 	rm -rf build

@@ -19,6 +19,9 @@ int ShowModal(QDialog& dialog)
 
     // The form runs its real modal loop; the handler acts inside it, as a
     // user would, and must close it.
+    // Marks the form as run by the script, for the harness's watch on modal
+    // windows opened some other way.
+    dialog.setProperty("quendraScriptedModal", true);
     QPointer<QDialog> guard(&dialog);
     QTimer::singleShot(0, &dialog, [guard, handler, className]() {
         if (!guard)

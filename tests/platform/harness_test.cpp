@@ -2,6 +2,8 @@
 // hanging), the message boxes, the help viewer and F1 routing.
 #include "harness.h"
 
+#include <gtest/gtest-spi.h>
+
 #include "platform/dialogs.h"
 #include "platform/help.h"
 #include "platform/messages.h"
@@ -88,6 +90,26 @@ TEST_F(HarnessTest, HandlerThatLeavesTheFormOpenIsRejectedAndReported)
     ASSERT_EQ(Failures.size(), 1);
     EXPECT_TRUE(Failures.first().contains(QStringLiteral("TProbeForm")));
     EXPECT_TRUE(Failures.first().contains(QStringLiteral("left open")));
+}
+
+// A form opened with a bare exec() never hangs a test: the harness's watch
+// reports and closes it. (The expected failure is checked and then removed.)
+TEST_F(HarnessTest, ModalWindowOutsideTheScriptIsClosedAndReported)
+{
+    TProbeForm form;
+    form.setWindowTitle(QStringLiteral("Stray"));
+    int result = -1;
+    ::testing::TestPartResultArray failures;
+    {
+        ::testing::ScopedFakeTestPartResultReporter reporter(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        result = form.exec();
+    }
+    EXPECT_EQ(result, int(QDialog::Rejected));
+    ASSERT_EQ(failures.size(), 1);
+    const std::string message = failures.GetTestPartResult(0).message();
+    EXPECT_NE(message.find("TProbeForm"), std::string::npos) << message;
+    EXPECT_NE(message.find("Stray"), std::string::npos) << message;
 }
 
 TEST_F(HarnessTest, MessageBoxesTakeScriptedAnswers)
