@@ -129,7 +129,7 @@ TColorCombo::TColorCombo(QWidget* parent) : QComboBox(parent)
         setItemData(i, QString::fromLatin1(name), Qt::ToolTipRole);
         setItemData(i, QString::fromLatin1(name), Qt::AccessibleTextRole);
     }
-    setMinimumWidth(64);
+    setMinimumWidth(54);
 }
 
 quint32 TColorCombo::ItemColour(int index) const { return itemData(index, Qt::UserRole).toUInt(); }
@@ -186,7 +186,8 @@ TQuestEditForm::TQuestEditForm(QWidget* parent) : QDialog(parent)
         families.sort(Qt::CaseInsensitive);
         FontNameCombo->addItems(families);
     }
-    FontNameCombo->setMinimumWidth(150);
+    FontNameCombo->setMinimumWidth(120);
+    FontNameCombo->setMaximumWidth(180);
     FontNameCombo->setMaxVisibleItems(16);
     Label2 = MakeLabel(TopPnl, "Label2", tr("Size"));
     sizeCombo = new QComboBox(TopPnl);
@@ -195,7 +196,7 @@ TQuestEditForm::TQuestEditForm(QWidget* parent) : QDialog(parent)
     sizeCombo->setInsertPolicy(QComboBox::NoInsert);
     for (const char* s : SizeList)
         sizeCombo->addItem(QString::fromLatin1(s));
-    sizeCombo->setFixedWidth(56);
+    sizeCombo->setFixedWidth(50);
     Label3 = MakeLabel(TopPnl, "Label3", tr("Color"));
     ColorCombo = new TColorCombo(TopPnl);
     ColorCombo->setObjectName(QStringLiteral("ColorCombo"));
@@ -229,8 +230,8 @@ TQuestEditForm::TQuestEditForm(QWidget* parent) : QDialog(parent)
     ImportBtn = MakeButton(TopPnl, "ImportBtn", tr("&Import File"));
     {
         auto* g = new QGridLayout(TopPnl);
-        g->setContentsMargins(6, 4, 6, 4);
-        g->setHorizontalSpacing(6);
+        g->setContentsMargins(4, 4, 4, 4);
+        g->setHorizontalSpacing(4);
         g->setVerticalSpacing(1);
         g->addWidget(Label1, 0, 0);
         g->addWidget(FontNameCombo, 1, 0);
@@ -245,10 +246,12 @@ TQuestEditForm::TQuestEditForm(QWidget* parent) : QDialog(parent)
         g->addWidget(BtnH, 1, 5, Qt::AlignLeft);
         g->addWidget(Label6, 0, 6);
         g->addWidget(Button1, 1, 6);
-        g->addWidget(AllBtn, 1, 7);
-        g->addWidget(Button2, 1, 8);
-        g->addWidget(ImportBtn, 1, 9);
-        g->setColumnStretch(10, 1);
+        // The text buttons stand two high so that the panel fits the
+        // 640-pixel window in any desktop font.
+        g->addWidget(AllBtn, 0, 7);
+        g->addWidget(Button2, 1, 7);
+        g->addWidget(ImportBtn, 0, 8, 2, 1);
+        g->setColumnStretch(9, 1);
     }
 
     // ---- the editor ----
