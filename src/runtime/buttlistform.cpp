@@ -25,6 +25,9 @@ TButtListForm::TButtListForm(QWidget* parent) : QDialog(parent)
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every item is one line of text: laying out thousands of them (the
+    // questions of a large test) then costs one measurement, not one each.
+    ListBox1->setUniformItemSizes(true);
     ListBox1->installEventFilter(this);
     SelectBtn = new QPushButton(tr("&Select"), this);
     SelectBtn->setObjectName(QStringLiteral("SelectBtn"));
