@@ -1,0 +1,72 @@
+#include "runtime/showentry.h"
+
+#include "model/entryfile.h"
+#include "platform/messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+TTextEntryDisplay gTextDisplay = nullptr;
+
+QString Tr(const char* text) { return QCoreApplication::translate("ShowEntry", text); }
+
+// The value of the command line (line 3): everything after its first "=".
+QString CommandValue(const QStringList& lines)
+{
+    if (lines.size() < 4)
+        return QString();
+    const QString& line = lines[3];
+    return line.mid(line.indexOf(u'=') + 1);
+}
+
+} // namespace
+
+void SetTextEntryDisplay(TTextEntryDisplay display) { gTextDisplay = display; }
+
+void ShowEntry(const QStringList& lines)
+{
+    const int code = EntryTypeCode(lines);
+    QString name = lines.value(0);
+    if (name.startsWith(u'['))
+        name = name.mid(1, name.size() - 2);
+    CurrentEntryName = name;
+    switch (code) {
+    case 1:
+    case 5: {
+        TEntryDisplay display;
+        SetEntryDisplayDefaults(display);
+        QStringList text;
+        ParseDisplayEntry(lines, display, text);
+        if (gTextDisplay)
+            gTextDisplay(code, display, text);
+        else
+            NotAvailableYet(code == 1 ? Tr("Text window") : Tr("Graphic and text display"));
+        break;
+    }
+    case 2:
+    case 3:
+    case 6:
+    case 7:
+    case 8:
+        NotAvailableYet(Tr("Multimedia display"));
+        break;
+    case 4:
+    case 9:
+        NotAvailableYet(Tr("Program runner"));
+        break;
+    case 10: {
+        const QString value = CommandValue(lines);
+        OpenDocument(QDir::isRelativePath(value) && !ProjectDir.isEmpty() && !value.contains(u':')
+                         ? ProjectDir + value
+                         : value);
+        break;
+    }
+    case 13:
+        NotAvailableYet(Tr("Notepad"));
+        break;
+    default:
+        break;   // 11, 12 and unknown codes do nothing
+    }
+}
