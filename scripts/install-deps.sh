@@ -10,7 +10,7 @@ PACKAGES=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev libxkbcommon-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libwmf-dev libwmf-bin libgd-dev libjpeg-dev libjpeg-turbo-progs
+  libwmf-dev libwmf-bin libgd-dev libjpeg-dev libjpeg-turbo-progs fonts-urw-base35
   libfluidsynth-dev fluid-soundfont-gm
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   xvfb xauth x11-apps imagemagick poppler-utils unrtf

@@ -1,0 +1,200 @@
+#include "platform/pictures.h"
+
+#include "model/errors.h"
+#include "model/fileutil.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QImageReader>
+#include <QtEndian>
+
+#include <cstring>
+
+extern "C" {
+#include <libwmf/api.h>
+#include <libwmf/gd.h>
+}
+
+namespace {
+
+const int MaxMetafileSide = 4096;
+
+[[noreturn]] void CannotShow(const QString& name)
+{
+    throw EQuendraError(QCoreApplication::translate("Pictures", "The file %1 cannot be shown").arg(name));
+}
+
+quint16 Rd16(const QByteArray& d, qsizetype at) { return qFromLittleEndian<quint16>(d.constData() + at); }
+quint32 Rd32(const QByteArray& d, qsizetype at) { return qFromLittleEndian<quint32>(d.constData() + at); }
+
+const quint32 PlaceableKey = 0x9AC6CDD7u;
+
+// Checks the metafile's header and record chain before the renderer sees
+// it, so that a damaged file is refused instead of being read past its end.
+// Gives the bytes to render (an end record is added when it is missing).
+bool CheckMetafile(const QByteArray& data, QByteArray& out)
+{
+    qsizetype at = 0;
+    if (data.size() >= 4 && Rd32(data, 0) == PlaceableKey) {
+        if (data.size() < 22)
+            return false;
+        at = 22;
+    }
+    if (data.size() - at < 18)
+        return false;
+    const quint16 type = Rd16(data, at);
+    const quint16 headerWords = Rd16(data, at + 2);
+    if ((type != 1 && type != 2) || headerWords != 9)
+        return false;
+    qsizetype pos = at + 18;
+    bool sawEnd = false;
+    int records = 0;
+    while (pos + 6 <= data.size()) {
+        const quint32 words = Rd32(data, pos);
+        const quint16 function = Rd16(data, pos + 4);
+        if (function == 0) {            // end of metafile
+            sawEnd = true;
+            pos += 6;
+            break;
+        }
+        if (words < 3 || qint64(words) * 2 > data.size() - pos)
+            return false;
+        pos += qsizetype(words) * 2;
+        ++records;
+    }
+    // A file that stops inside a record is damaged; one that merely lacks
+    // its end record is complete otherwise.
+    if (records == 0 || (!sawEnd && pos != data.size()))
+        return false;
+    out = data.left(pos);
+    if (!sawEnd)
+        out.append("\x03\x00\x00\x00\x00\x00", 6);
+    return true;
+}
+
+QImage RenderMetafile(const QByteArray& raw, const QString& name, const QSize& renderSize)
+{
+    QByteArray data;
+    if (!CheckMetafile(raw, data))
+        CannotShow(name);
+
+    wmfAPI* api = nullptr;
+    wmfAPI_Options options;
+    std::memset(&options, 0, sizeof options);
+    options.function = wmf_gd_function;
+    const unsigned long flags = WMF_OPT_IGNORE_NONFATAL | WMF_OPT_FUNCTION | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    if (wmf_api_create(&api, flags, &options) != wmf_E_None) {
+        if (api)
+            wmf_api_destroy(api);
+        CannotShow(name);
+    }
+    struct TDestroy {
+        wmfAPI* a;
+        ~TDestroy() { wmf_api_destroy(a); }
+    } destroy{api};
+
+    wmf_gd_t* gd = WMF_GD_GetData(api);
+    gd->type = wmf_gd_image;
+
+    if (wmf_mem_open(api, reinterpret_cast<unsigned char*>(data.data()), long(data.size())) != wmf_E_None)
+        CannotShow(name);
+    wmfD_Rect bbox;
+    if (wmf_scan(api, 0, &bbox) != wmf_E_None)
+        CannotShow(name);
+    unsigned int width = 0, height = 0;
+    if (renderSize.isValid() && !renderSize.isEmpty()) {
+        width = unsigned(qMin(renderSize.width(), MaxMetafileSide));
+        height = unsigned(qMin(renderSize.height(), MaxMetafileSide));
+    } else {
+        if (wmf_display_size(api, &width, &height, 96, 96) != wmf_E_None || width == 0 || height == 0)
+            CannotShow(name);
+        const unsigned side = qMax(width, height);
+        if (side > unsigned(MaxMetafileSide)) {
+            width = qMax(1u, unsigned(quint64(width) * MaxMetafileSide / side));
+            height = qMax(1u, unsigned(quint64(height) * MaxMetafileSide / side));
+        }
+    }
+    gd->bbox = bbox;
+    gd->width = width;
+    gd->height = height;
+    if (wmf_play(api, 0, &bbox) != wmf_E_None || !gd->gd_image)
+        CannotShow(name);
+    const int* pixels = wmf_gd_image_pixels(gd->gd_image);
+    if (!pixels)
+        CannotShow(name);
+
+    // gd pixels: 7-bit alpha (0 opaque, 127 transparent), then red, green, blue.
+    QImage image(int(width), int(height), QImage::Format_ARGB32);
+    if (image.isNull())
+        CannotShow(name);
+    for (int y = 0; y < int(height); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < int(width); ++x) {
+            const quint32 p = quint32(*pixels++);
+            const int alpha = 255 - int((p >> 24) & 0x7F) * 255 / 127;
+            line[x] = qRgba(int((p >> 16) & 0xFF), int((p >> 8) & 0xFF), int(p & 0xFF), alpha);
+        }
+    }
+    wmf_mem_close(api);
+    return image;
+}
+
+} // namespace
+
+bool IsMetafile(const QByteArray& data)
+{
+    if (data.size() >= 4 && Rd32(data, 0) == PlaceableKey)
+        return true;
+    return data.size() >= 4 && (Rd16(data, 0) == 1 || Rd16(data, 0) == 2) && Rd16(data, 2) == 9;
+}
+
+QImage DecodePicture(const QByteArray& data, const QString& name, const QSize& renderSize)
+{
+    if (IsMetafile(data))
+        return RenderMetafile(data, name, renderSize);
+    QByteArray format;
+    if (data.startsWith("BM"))
+        format = "bmp";
+    else if (data.startsWith("\xFF\xD8\xFF"))
+        format = "jpeg";
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAutoTransform(false);
+    QImage image = reader.read();
+    if (image.isNull())
+        CannotShow(name);
+    return image;
+}
+
+QImage LoadPicture(const QString& file, const QSize& renderSize)
+{
+    QFile f(ResolveCase(file));
+    if (!f.exists())
+        throw EInOutError(QCoreApplication::translate("Pictures", "The file %1 is missing").arg(file));
+    if (!f.open(QIODevice::ReadOnly))
+        CannotShow(file);
+    // Bitmaps are decoded straight from the file; a metafile is read whole
+    // (its records are checked first).
+    char head[4] = {};
+    const qint64 got = f.peek(head, 4);
+    const QByteArray start(head, int(got));
+    if (IsMetafile(start)) {
+        if (f.size() > (256 << 20))
+            CannotShow(file);
+        return RenderMetafile(f.readAll(), file, renderSize);
+    }
+    QByteArray format;
+    if (start.startsWith("BM"))
+        format = "bmp";
+    else if (start.startsWith("\xFF\xD8\xFF"))
+        format = "jpeg";
+    QImageReader reader(&f, format);
+    reader.setAutoTransform(false);
+    QImage image = reader.read();
+    if (image.isNull())
+        CannotShow(file);
+    return image;
+}
