@@ -2,7 +2,10 @@
 // Common dialogs. Each has a test-script channel (see testscript.h): a
 // test queues the answer (a file name, or an invalid QVariant for Cancel).
 
+#include <QFont>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 struct TFileDialogOptions {
     QString Title;
@@ -21,3 +24,33 @@ bool ExecuteSaveDialog(const TFileDialogOptions& options, QString& fileName);
 // "Text|*.TXT|All|*.*" as Qt name filters, each pattern matching either case:
 // "Text (*.[tT][xX][tT])".
 QStringList QtNameFilters(const QString& filter);
+
+// ---- printing ----
+class QPrinter;
+// Channel "print": the print dialog. A scripted answer is the path of a PDF
+// file the printer then writes to (invalid = cancelled).
+bool ExecutePrintDialog(QPrinter& printer, int helpContext = 0);
+// Channel "printsetup": the printer set-up dialog; a scripted answer of
+// true accepts it.
+bool ExecutePrintSetupDialog(QPrinter& printer, int helpContext = 0);
+// Prints the lines, one printed line each, in the font, paginated.
+void PrintTextLines(QPrinter& printer, const QStringList& lines, const QFont& font);
+
+// ---- find and replace (modeless, like the platform's) ----
+struct TFindRequest {
+    enum TAction { FindNext, Replace, ReplaceAll };
+    TAction Action = FindNext;
+    QString FindText;
+    QString ReplaceText;
+};
+using TFindHandler = std::function<void(const TFindRequest&)>;
+class QWidget;
+// The find dialog without case, whole-word and direction options; each
+// "Find Next" calls the handler. Channel "find": the scripted answer is a
+// QStringList, one Find Next for each text, after which the dialog is
+// closed (invalid = closed at once).
+void ShowFindDialog(QWidget* owner, const QString& initial, TFindHandler handler);
+// The replace dialog: Find Next, Replace and Replace All. Channel "replace":
+// the scripted answer is a QVariantList of QVariantMaps {"action": "find" |
+// "replace" | "all", "find": text, "replace": text}.
+void ShowReplaceDialog(QWidget* owner, const QString& initial, TFindHandler handler);
