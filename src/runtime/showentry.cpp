@@ -2,6 +2,8 @@
 
 #include "model/entryfile.h"
 #include "platform/messages.h"
+#include "runtime/hnotesform.h"
+#include "runtime/multimedia.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,11 +52,11 @@ void ShowEntry(const QStringList& lines)
     case 6:
     case 7:
     case 8:
-        NotAvailableYet(Tr("Multimedia display"));
+        ShowMultimedia(name, CommandValue(lines));
         break;
     case 4:
     case 9:
-        NotAvailableYet(Tr("Program runner"));
+        RunProgramAndWait(code, CommandValue(lines));
         break;
     case 10: {
         const QString value = CommandValue(lines);
@@ -64,7 +66,7 @@ void ShowEntry(const QStringList& lines)
         break;
     }
     case 13:
-        NotAvailableYet(Tr("Notepad"));
+        ShowNotepad(CommandValue(lines));
         break;
     default:
         break;   // 11, 12 and unknown codes do nothing

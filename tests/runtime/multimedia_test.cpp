@@ -249,3 +249,25 @@ TEST_F(MultimediaTest, ProgramsRunOrOpenTheDocument)
 }
 
 } // namespace
+
+#include "runtime/showentry.h"
+
+namespace {
+
+TEST_F(MultimediaTest, EntriesReachTheMediaWindows)
+{
+    TScratchDir dir;
+    dir.UseAsProject(QStringLiteral("T"));
+    ExpectMessage(QStringLiteral("Error"));
+    ShowEntry({QStringLiteral("[Clip]"), QStringLiteral("source=HYPER"), QStringLiteral("type=7"),
+               QStringLiteral("command=film.avi")});
+    EXPECT_EQ(MessageTexts(), QStringList({"The file FILM.AVI is missing"}));
+    OnModal(QStringLiteral("THNotesForm"), [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Current File : tips.txt"));
+        d.accept();
+    });
+    ShowEntry({QStringLiteral("[Notes]"), QStringLiteral("source=HYPER"), QStringLiteral("type=13"),
+               QStringLiteral("command=tips.txt")});
+}
+
+} // namespace
