@@ -18,7 +18,7 @@
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
-#include <QVideoWidget>
+#include <QPainter>
 #include <QtEndian>
 
 #include <fluidsynth.h>
@@ -155,6 +155,28 @@ QByteArray RenderMidi(const QByteArray& midi, const QString& name, int rate)
     return pcm;
 }
 
+// ---- TVideoPicture ----
+
+TVideoPicture::TVideoPicture(QWidget* parent) : QWidget(parent), FSink(new QVideoSink(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(FSink, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
+        if (!frame.isValid())
+            return;
+        FFrame = frame.toImage();
+        update();
+    });
+}
+
+void TVideoPicture::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (FFrame.isNull())
+        p.fillRect(rect(), Qt::black);
+    else
+        p.drawImage(rect(), FFrame);
+}
+
 // ---- TMediaPlayer ----
 
 TMediaPlayer::TMediaPlayer(QObject* parent) : QObject(parent) {}
@@ -200,9 +222,9 @@ void TMediaPlayer::Open(const QString& file)
         FAudio = new QAudioOutput;
         FPlayer->setAudioOutput(FAudio);
     }
-    FVideo = new QVideoWidget;
+    FVideo = new TVideoPicture;
     FVideo->setObjectName(QStringLiteral("VideoDisplay"));
-    FPlayer->setVideoOutput(FVideo);
+    FPlayer->setVideoSink(FVideo->Sink());
     FPlayer->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     WaitFor([this] {
         const auto s = FPlayer->mediaStatus();
@@ -301,7 +323,7 @@ void TMediaPlayer::StepFirstFrame()
     if (!FPlayer || !FVideo)
         return;
     bool gotFrame = false;
-    QVideoSink* sink = FVideo->videoSink();
+    QVideoSink* sink = FVideo->Sink();
     auto c = connect(sink, &QVideoSink::videoFrameChanged, this, [&](const QVideoFrame& f) {
         if (f.isValid()) {
             gotFrame = true;
@@ -312,6 +334,12 @@ void TMediaPlayer::StepFirstFrame()
     FPlayer->pause();
     WaitFor([&] { return gotFrame; }, 3000);
     disconnect(c);
+}
+
+void TMediaPlayer::RefreshFrame()
+{
+    if (FPlayer && FVideo && !FPlaying)
+        FPlayer->setPosition(FPlayer->position());
 }
 
 qint64 TMediaPlayer::Length() const

@@ -7,7 +7,8 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
-#include <QVideoWidget>
+#include <QImage>
+#include <QWidget>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -40,6 +41,24 @@ void PlayWaveFile(const QString& file);
 // font is missing.
 QByteArray RenderMidi(const QByteArray& midi, const QString& name, int rate);
 
+class QVideoSink;
+
+// Shows the frames of a video sink, stretched over the widget.
+class TVideoPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit TVideoPicture(QWidget* parent = nullptr);
+    QVideoSink* Sink() const { return FSink; }
+    const QImage& Frame() const { return FFrame; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QVideoSink* FSink;
+    QImage FFrame;
+};
+
 // The AVI and MIDI player of the media window.
 class TMediaPlayer : public QObject {
     Q_OBJECT
@@ -56,6 +75,8 @@ public:
     void Previous();   // back to the start, playing on if it was playing
     // Shows the first frame of a video without playing.
     void StepFirstFrame();
+    // Shows the current frame again (after the picture became visible).
+    void RefreshFrame();
 
     qint64 Length() const;     // milliseconds
     qint64 Position() const;   // milliseconds
@@ -63,7 +84,7 @@ public:
     bool HasVideo() const { return FVideo != nullptr; }
     QSize VideoSize() const { return FVideoSize; }
     // The video picture, to be placed in the window (nullptr for MIDI).
-    QVideoWidget* VideoWidget() const { return FVideo; }
+    TVideoPicture* VideoWidget() const { return FVideo; }
     // MIDI: the rendered samples (tests check what would have played).
     const QByteArray& RenderedSound() const { return FPcm; }
 
@@ -72,7 +93,7 @@ private:
 
     QMediaPlayer* FPlayer = nullptr;
     QAudioOutput* FAudio = nullptr;
-    QPointer<QVideoWidget> FVideo;
+    QPointer<TVideoPicture> FVideo;
     QSize FVideoSize;
     bool FPlaying = false;
     // MIDI

@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QVideoWidget>
+#include "platform/media.h"
 
 namespace {
 const int Margin = 8;
@@ -72,7 +72,7 @@ void TMediaPlayForm::OpenMedia(const QString& file)
     MediaPlayer1->Open(file);
     ProgressBar1->setRange(0, int(qMax<qint64>(1, MediaPlayer1->Length())));
     ProgressBar1->setValue(0);
-    if (QVideoWidget* video = MediaPlayer1->VideoWidget()) {
+    if (TVideoPicture* video = MediaPlayer1->VideoWidget()) {
         video->setParent(Bevel1);
         MediaPlayer1->StepFirstFrame();
         SizeToVideo(MediaPlayer1->VideoSize().isValid() ? MediaPlayer1->VideoSize() : QSize(320, 240));
@@ -89,7 +89,7 @@ void TMediaPlayForm::SizeToVideo(const QSize& video)
     const int buttonsRight = MediaButtons->geometry().right() + 1 + Margin;
     if (video.isValid() && !video.isEmpty()) {
         Bevel1->resize(video.width() + 8, video.height() + 8);
-        if (QVideoWidget* w = MediaPlayer1->VideoWidget())
+        if (TVideoPicture* w = MediaPlayer1->VideoWidget())
             w->setGeometry(4, 4, video.width(), video.height());
         Bevel1->show();
         const int width = qMax(buttonsRight, Bevel1->geometry().right() + 1 + Margin);
@@ -99,6 +99,13 @@ void TMediaPlayForm::SizeToVideo(const QSize& video)
         setFixedSize(buttonsRight, Bevel1->geometry().top());
     }
     ProgressBar1->resize(width() - 2 * Margin, GaugeHeight);
+}
+
+void TMediaPlayForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The video picture shows the first frame only once it is on screen.
+    QTimer::singleShot(0, MediaPlayer1, [this] { MediaPlayer1->RefreshFrame(); });
 }
 
 void TMediaPlayForm::Timer1Timer()

@@ -35,4 +35,7 @@ public:
     void SizeToVideo(const QSize& video);
     void Timer1Timer();
     void UpdateButtons();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };

@@ -5,7 +5,6 @@
 #include "platform/media.h"
 
 #include <QDir>
-#include <QVideoWidget>
 
 namespace {
 

@@ -17,7 +17,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QVideoWidget>
 
 namespace {
 
