@@ -5,6 +5,7 @@
 #include <gtest/gtest-spi.h>
 
 #include "platform/dialogs.h"
+#include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/modal.h"
@@ -287,6 +288,31 @@ TEST_F(HarnessTest, HelpFromInsideAModalDialogStaysUsable)
     EXPECT_FALSE(blocked);
     if (THelpViewer* v = THelpViewer::Instance(false))
         v->close();
+}
+
+TEST_F(HarnessTest, FontDescriptionsConvertToAndFromQFont)
+{
+    TFontDesc d;
+    FontFromText(QStringLiteral("14 255 7 DejaVu Sans"), d);
+    const QFont f = FontDescToQFont(d);
+    EXPECT_EQ(f.pointSize(), 14);
+    EXPECT_TRUE(f.bold());
+    EXPECT_TRUE(f.italic());
+    EXPECT_TRUE(f.underline());
+    EXPECT_FALSE(f.strikeOut());
+    EXPECT_EQ(f.family(), QStringLiteral("DejaVu Sans"));
+    const TFontDesc back = QFontToFontDesc(f, d.Color);
+    EXPECT_EQ(back, d);
+    EXPECT_EQ(FontToText(back), QStringLiteral("14 255 7 DejaVu Sans"));
+    // Colours are 0x00BBGGRR.
+    EXPECT_EQ(ColourToQColor(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(ColourToQColor(0xFF0000), QColor(0, 0, 255));
+    EXPECT_EQ(QColorToColour(QColor(0x12, 0x34, 0x56)), 0x563412u);
+    // The screen depth can be injected, and falls back to the real screen's.
+    SetScreenDepthOverride(8);
+    EXPECT_EQ(ScreenDepth(), 8);
+    SetScreenDepthOverride(0);
+    EXPECT_GE(ScreenDepth(), 16);
 }
 
 } // namespace
