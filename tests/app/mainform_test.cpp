@@ -25,6 +25,15 @@ namespace {
 
 class MainFormTest : public QuendraTest {};
 
+// Shows the window and waits (up to 5 s, for a loaded machine) until the
+// start-up timer has shown the command panel.
+void StartUp(Ttestmainform& form)
+{
+    form.show();
+    for (int i = 0; i < 500 && !(form.MenuPnl->isVisible() && !form.Timer1->isActive()); ++i)
+        PumpEvents(10);
+}
+
 QStringList Enabled(Ttestmainform& f)
 {
     QStringList out;
@@ -56,8 +65,7 @@ TEST_F(MainFormTest, EnablingRulesInTheThreeProjectStates)
 TEST_F(MainFormTest, CommandThatThrowsRestoresPanelAndFocus)
 {
     Ttestmainform form;
-    form.show();
-    PumpEvents(20);
+    StartUp(form);
     ASSERT_TRUE(form.MenuPnl->isVisible());
     bool panelHiddenDuring = false;
     ExpectMessage(QStringLiteral("Error"));
@@ -81,15 +89,13 @@ TEST_F(MainFormTest, ColourWarningOnceBeforeThePanel)
     bool panelVisibleAtWarning = true;
     TestScript::AnswerMessage(QStringLiteral("Information"), 0,
                               [&](const QString&) { panelVisibleAtWarning = form.MenuPnl->isVisible(); });
-    form.show();
-    PumpEvents(50);
+    StartUp(form);
     EXPECT_FALSE(panelVisibleAtWarning);
     EXPECT_TRUE(form.MenuPnl->isVisible());
     ASSERT_EQ(MessageTexts().size(), 1);
     EXPECT_TRUE(MessageTexts().first().startsWith(QStringLiteral("Your video Display mode is set at 256 colors.")));
     form.hide();
-    form.show();
-    PumpEvents(20);
+    StartUp(form);
     EXPECT_EQ(MessageTexts().size(), 1);
 }
 
@@ -162,8 +168,7 @@ TEST_F(MainFormTest, StartUpShowsTheCentredPanelWithFocusOnHelp)
 {
     Ttestmainform form;
     EXPECT_FALSE(form.MenuPnl->isVisibleTo(&form));
-    form.show();
-    PumpEvents(30);
+    StartUp(form);
     ASSERT_TRUE(form.MenuPnl->isVisible());
     EXPECT_FALSE(form.waitpnl->isVisible());
     EXPECT_FALSE(form.Timer1->isActive());
@@ -190,8 +195,7 @@ TEST_F(MainFormTest, FocusAfterEachCommand)
 {
     TScratchDir dir;
     Ttestmainform form;
-    form.show();
-    PumpEvents(20);
+    StartUp(form);
     auto stub = [&form](const char* name, std::function<void()> op) {
         form.Operations[QString::fromLatin1(name)] = std::move(op);
     };
@@ -286,8 +290,7 @@ TEST_F(MainFormTest, EveryKindOfFailureIsShownAndThePanelComesBack)
     dir.UseAsProject(QStringLiteral("MATHS"));
     dir.Write(QStringLiteral("MATHS.QXQ"), QByteArray(55, 0));
     Ttestmainform form;
-    form.show();
-    PumpEvents(20);
+    StartUp(form);
     form.Operations[QStringLiteral("EditQuestion")] = [] { throw EInOutError(QStringLiteral("Cannot read file X")); };
     form.Operations[QStringLiteral("CompileTest")] = [] { throw std::bad_alloc(); };
     form.Operations[QStringLiteral("DeleteQuestion")] = [] { throw 42; };
@@ -315,8 +318,7 @@ TEST_F(MainFormTest, HelpButtonAndF1OpenTheHelpFile)
               "<html><body><h1 id=\"1\">Contents</h1><h2 id=\"100\">Add</h2><h2 id=\"120\">Select</h2></body></html>");
     Ttestmainform form;
     HelpFilePath = dir.File(QStringLiteral("QUEDRIX.HLP"));
-    form.show();
-    PumpEvents(20);
+    StartUp(form);
     form.HelpBtn->click();
     EXPECT_TRUE(form.MenuPnl->isVisible());
     EXPECT_EQ(form.focusWidget(), form.HelpBtn);
