@@ -33,18 +33,18 @@ QString Tr(const char* text) { return QCoreApplication::translate("EntryFile", t
 // ---- the in-memory index ----------------------------------------------------
 
 struct TIndexedEntry {
-    qint64 Start, BodyStart, TermStart, End;
+    qint64 SourceStart, BodyStart, TermStart, End;
+    int Previous;         // the entry before it with the same name key, or -1
     bool Terminated;
     bool Bracketed;       // the header line ends with "]"
+    bool IntroHeader;     // the header line begins with "[^INTRO"
     QString Name;         // between the header's first and last character
-    QString NameKey;
     QString SourceKey;    // the source line from its 8th character, upper-cased
-    QByteArray Header;
-    QByteArray SourceLine;
 };
 
 struct TEntryIndex {
     QString Path;
+    QByteArray EncodedPath;
     dev_t Dev = 0;
     ino_t Ino = 0;
     off_t Size = 0;
@@ -52,7 +52,7 @@ struct TEntryIndex {
     timespec CTime {};
     int Fd = -1;
     std::vector<TIndexedEntry> Entries;
-    QHash<QString, std::vector<int>> ByName;
+    QHash<QString, int> LastByName;   // name key -> last entry with it
 
     TEntryIndex() = default;
     TEntryIndex(const TEntryIndex&) = delete;
@@ -108,29 +108,40 @@ QByteArray ReadRange(const TEntryIndex& index, qint64 start, qint64 end)
     return data;
 }
 
-void AddEntry(TEntryIndex& index, TScannedEntry&& s)
+// The known sources share one string each.
+QString SourceKeyOf(QByteArrayView value)
+{
+    for (const QString* known : {&SourceIntro, &SourceQuest, &SourceInfo, &SourceHyper, &SourceComms})
+        if (value.size() == known->size() && QLatin1String(value.data(), value.size()) == *known)
+            return *known;
+    return Key(LineToString(value));
+}
+
+void AddEntry(TEntryIndex& index, const char* data, const TScannedEntry& s)
 {
     TIndexedEntry e;
-    e.Start = s.Start;
+    e.SourceStart = s.SourceStart;
     e.BodyStart = s.BodyStart;
     e.TermStart = s.TermStart;
     e.End = s.End;
     e.Terminated = s.Terminated;
-    e.Bracketed = s.Header.size() >= 2 && s.Header.endsWith(']');
-    e.Name = LineToString(HeaderName(s.Header));
-    e.NameKey = Key(e.Name);
-    e.SourceKey = Key(LineToString(s.SourceLine.mid(7)));
-    e.Header = std::move(s.Header);
-    e.SourceLine = std::move(s.SourceLine);
-    index.ByName[e.NameKey].push_back(int(index.Entries.size()));
+    const QByteArrayView header = s.Header(data);
+    e.Bracketed = header.size() >= 2 && header.endsWith(']');
+    e.IntroHeader = header.startsWith("[^INTRO");
+    e.Name = LineToString(HeaderName(header));
+    e.SourceKey = SourceKeyOf(s.SourceValue(data));
+    int& last = index.LastByName[Key(e.Name)];
+    e.Previous = last - 1;
+    last = int(index.Entries.size()) + 1;   // stored one up: a new slot reads 0
     index.Entries.push_back(std::move(e));
 }
 
-TIndexPtr BuildIndex(const QString& path)
+TIndexPtr BuildIndex(const QString& path, const QByteArray& encoded)
 {
     auto index = std::make_shared<TEntryIndex>();
     index->Path = path;
-    index->Fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    index->EncodedPath = encoded;
+    index->Fd = ::open(encoded.constData(), O_RDONLY | O_CLOEXEC);
     if (index->Fd < 0)
         RaiseInOutError(Tr("open"), path, SystemReason(errno));
     struct stat st {};
@@ -142,43 +153,29 @@ TIndexPtr BuildIndex(const QString& path)
     index->MTime = st.st_mtim;
     index->CTime = st.st_ctim;
 
-    // Read in chunks; a line that spans two chunks is carried over, so memory
-    // stays at one chunk plus the longest line.
-    constexpr qint64 Chunk = 1 << 20;
-    TEntryScanner scanner;
+    // One pass over the whole file; the bytes are dropped once it is indexed.
     QByteArray buf;
-    qint64 bufOffset = 0;   // file offset of buf[0]
+    buf.resize(qsizetype(st.st_size));
     qint64 readPos = 0;
-    for (;;) {
-        const qint64 old = buf.size();
-        buf.resize(old + Chunk);
-        ssize_t got;
-        do
-            got = ::pread(index->Fd, buf.data() + old, size_t(Chunk), off_t(readPos));
-        while (got < 0 && errno == EINTR);
+    while (readPos < buf.size()) {
+        const ssize_t got = ::pread(index->Fd, buf.data() + readPos, size_t(buf.size() - readPos), off_t(readPos));
+        if (got < 0 && errno == EINTR)
+            continue;
         if (got < 0)
             RaiseInOutError(Tr("read"), path, SystemReason(errno));
-        buf.resize(old + got);
-        readPos += got;
         if (got == 0)
             break;
-        const qsizetype lastNl = buf.lastIndexOf('\n');
-        if (lastNl < 0)
-            continue;
-        ForEachLine(buf.constData(), lastNl + 1, bufOffset,
-                    [&](qint64 s, const char* p, qint64 n, qint64 nx) { scanner.Line(s, p, n, nx); });
-        buf.remove(0, lastNl + 1);
-        bufOffset += lastNl + 1;
+        readPos += got;
     }
-    ForEachLine(buf.constData(), buf.size(), bufOffset,
-                [&](qint64 s, const char* p, qint64 n, qint64 nx) { scanner.Line(s, p, n, nx); });
-    scanner.Finish(bufOffset + buf.size());
+    buf.truncate(readPos);
+    const std::vector<TScannedEntry> scanned = ScanEntries(buf.constData(), buf.size());
     // Whatever was read is what the index describes; if the file grew or
     // shrank meanwhile, the next lookup sees another size and rebuilds.
     index->Size = off_t(readPos);
-    index->Entries.reserve(scanner.Entries.size());
-    for (TScannedEntry& s : scanner.Entries)
-        AddEntry(*index, std::move(s));
+    index->Entries.reserve(scanned.size());
+    index->LastByName.reserve(qsizetype(scanned.size()));
+    for (const TScannedEntry& e : scanned)
+        AddEntry(*index, buf.constData(), e);
     return index;
 }
 
@@ -189,33 +186,38 @@ TIndexPtr GetIndex(const QString& file)
         return nullptr;
     // The name as given first: one system call for the common case.
     QString path = file;
+    qsizetype slot = -1;
+    for (size_t i = 0; i < gIndexes.size(); ++i)
+        if (gIndexes[i]->Path == file)
+            slot = qsizetype(i);
+    QByteArray encoded = slot >= 0 ? gIndexes[size_t(slot)]->EncodedPath : QFile::encodeName(path);
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+    if (::stat(encoded.constData(), &st) != 0) {
         path = ResolveCase(file);
-        if (path == file || ::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        encoded = QFile::encodeName(path);
+        if (path == file || ::stat(encoded.constData(), &st) != 0) {
             Forget(file);
             Forget(path);
             return nullptr;
         }
+        slot = -1;
+        for (size_t i = 0; i < gIndexes.size(); ++i)
+            if (gIndexes[i]->Path == path)
+                slot = qsizetype(i);
     }
     if (!S_ISREG(st.st_mode)) {
         Forget(path);
         return nullptr;
     }
-    for (size_t i = 0; i < gIndexes.size(); ++i)
-        if (gIndexes[i]->Path == path) {
-            TIndexPtr found = gIndexes[i];
-            if (found->Same(st)) {
-                if (i != 0) {   // most recently used first
-                    gIndexes.erase(gIndexes.begin() + qsizetype(i));
-                    gIndexes.insert(gIndexes.begin(), found);
-                }
-                return found;
-            }
-            gIndexes.erase(gIndexes.begin() + qsizetype(i));
-            break;
+    if (slot >= 0) {
+        TIndexPtr found = gIndexes[size_t(slot)];
+        gIndexes.erase(gIndexes.begin() + slot);
+        if (found->Same(st)) {
+            gIndexes.insert(gIndexes.begin(), found);   // most recently used first
+            return found;
         }
-    TIndexPtr fresh = BuildIndex(path);
+    }
+    TIndexPtr fresh = BuildIndex(path, encoded);
     // File times advance in clock ticks of a few milliseconds: a same-size
     // rewrite within the tick of the last change would go unnoticed. An index
     // of a file changed that recently serves this call only.
@@ -241,12 +243,9 @@ void AppendLines(QStringList& out, const QByteArray& data)
 // The last entry with this name (compared by Key) whose source matches.
 const TIndexedEntry* FindLast(const TEntryIndex& index, const QString& name, const QString& source)
 {
-    auto it = index.ByName.constFind(Key(name));
-    if (it == index.ByName.constEnd())
-        return nullptr;
     const QString sourceKey = Key(source);
-    for (auto k = it->rbegin(); k != it->rend(); ++k) {
-        const TIndexedEntry& e = index.Entries[size_t(*k)];
+    for (int k = index.LastByName.value(Key(name)) - 1; k >= 0; k = index.Entries[size_t(k)].Previous) {
+        const TIndexedEntry& e = index.Entries[size_t(k)];
         if (e.SourceKey == sourceKey)
             return &e;
     }
@@ -422,9 +421,9 @@ void StoreImage(const TImage& im, const QByteArray& data, bool removeWhenEmpty)
     Forget(im.Path);
 }
 
-bool Matches(const TScannedEntry& e, const QString& nameKey, const QString& sourceKey)
+bool Matches(const char* data, const TScannedEntry& e, const QString& nameKey, const QString& sourceKey)
 {
-    return Key(LineToString(HeaderName(e.Header))) == nameKey && Key(LineToString(e.SourceLine.mid(7))) == sourceKey;
+    return Key(LineToString(HeaderName(e.Header(data)))) == nameKey && SourceKeyOf(e.SourceValue(data)) == sourceKey;
 }
 
 // Replaces (or, with an empty replacement and remove, deletes) every entry
@@ -439,7 +438,7 @@ void RewriteEntries(const QString& file, const QString& name, const QString& sou
     qint64 pos = 0;
     bool matched = false;
     for (const TScannedEntry& e : im.Entries) {
-        if (!Matches(e, nameKey, sourceKey))
+        if (!Matches(im.Data.constData(), e, nameKey, sourceKey))
             continue;
         matched = true;
         out.append(im.Data.constData() + pos, e.Start - pos);
@@ -469,7 +468,7 @@ void ReplaceTextEntries(const QString& file, const QByteArray& replacement, Pred
     qint64 pos = 0;
     bool matched = false;
     for (const TScannedEntry& e : im.Entries) {
-        if (!pick(e))
+        if (!pick(im.Data.constData(), e))
             continue;
         matched = true;
         out.append(im.Data.constData() + pos, e.Start - pos);
@@ -485,20 +484,20 @@ void ReplaceTextEntries(const QString& file, const QByteArray& replacement, Pred
     StoreImage(im, out, false);
 }
 
-bool IsIntroEntry(const TScannedEntry& e)
+bool IsIntroEntry(const char* data, const TScannedEntry& e)
 {
-    return e.Header.startsWith("[^INTRO") && Key(LineToString(e.SourceLine.mid(7))) == SourceIntro;
+    return e.Header(data).startsWith("[^INTRO") && SourceKeyOf(e.SourceValue(data)) == SourceIntro;
 }
 
-bool IsQuestionEntry(const TScannedEntry& e, const QByteArray& header)
+bool IsQuestionEntry(const char* data, const TScannedEntry& e, const QByteArray& header)
 {
-    return e.Header == header && Key(LineToString(e.SourceLine.mid(7))) == SourceQuest;
+    return e.Header(data) == header && SourceKeyOf(e.SourceValue(data)) == SourceQuest;
 }
 
 const TIndexedEntry* FindLastIntro(const TEntryIndex& index)
 {
     for (auto k = index.Entries.rbegin(); k != index.Entries.rend(); ++k)
-        if (k->Header.startsWith("[^INTRO") && k->SourceKey == SourceIntro)
+        if (k->IntroHeader && k->SourceKey == SourceIntro)
             return &*k;
     return nullptr;
 }
@@ -620,8 +619,7 @@ bool ReadEntry(const QString& file, const QString& name, const QString& source, 
     if (!e)
         return false;
     lines.append(e->Name);
-    lines.append(LineToString(e->SourceLine));
-    AppendLines(lines, ReadRange(*index, e->BodyStart, e->End));
+    AppendLines(lines, ReadRange(*index, e->SourceStart, e->End));
     // An entry cut short (no terminator) reads as if it had one, as its
     // compiled form does.
     if (!e->Terminated)
@@ -702,13 +700,10 @@ bool ReadQuestionEntry(const QString& file, const QString& identifier, QStringLi
     const TIndexPtr index = GetIndex(file);
     if (!index)
         return false;
-    auto it = index->ByName.constFind(Key(identifier));
-    if (it == index->ByName.constEnd())
-        return false;
     // The header must be exactly "[" + identifier + "]" and the source QUEST:
     // a hyperlink named like the identifier is another entry.
-    for (auto k = it->rbegin(); k != it->rend(); ++k) {
-        const TIndexedEntry& e = index->Entries[size_t(*k)];
+    for (int k = index->LastByName.value(Key(identifier)) - 1; k >= 0; k = index->Entries[size_t(k)].Previous) {
+        const TIndexedEntry& e = index->Entries[size_t(k)];
         if (e.Bracketed && e.Name == identifier && e.SourceKey == SourceQuest) {
             AppendEntryText(*index, e, text);
             return true;
@@ -768,7 +763,7 @@ void DeleteEntry(const QString& file, const QString& name, const QString& source
 void ReplaceIntroEntry(const QString& file, const QStringList& text)
 {
     ReplaceTextEntries(file, TextEntryBytes(QStringLiteral("[^INTRODUCTION^]"), SourceIntro, text),
-                       [](const TScannedEntry& e) { return IsIntroEntry(e); });
+                       [](const char* data, const TScannedEntry& e) { return IsIntroEntry(data, e); });
 }
 
 void ReplaceQuestionEntry(const QString& file, const QString& identifier, const QStringList& text)
@@ -779,7 +774,7 @@ void ReplaceQuestionEntry(const QString& file, const QString& identifier, const 
         if (c == '\r' || c == '\n')
             c = ' ';
     ReplaceTextEntries(file, TextEntryBytes(header, SourceQuest, text),
-                       [&](const TScannedEntry& e) { return IsQuestionEntry(e, headerBytes); });
+                       [&](const char* data, const TScannedEntry& e) { return IsQuestionEntry(data, e, headerBytes); });
 }
 
 void ConvertEntryCommands(const QString& file)
@@ -823,46 +818,74 @@ void ConvertEntryCommands(const QString& file)
 
 bool WriteCompiledEntryBlock(const QString& file, QIODevice& out)
 {
-    const TIndexPtr index = GetIndex(file);
-    if (!index)
+    const QString path = ResolveCase(file);
+    if (!QFileInfo(path).isFile())
         return false;
-    const qint64 base = out.pos();
-    QByteArray header;
-    PutShort(header, "XR1", 4);
-    PutLe32(header, 0);
-    PutLe32(header, 0);
-    Write(out, header);
+    // One sequential pass: the file in memory, the block written out in
+    // pieces of about a megabyte.
+    const QByteArray in = ReadWholeFile(path);
+    const char* data = in.constData();
+    const std::vector<TScannedEntry> entries = ScanEntries(data, in.size());
 
+    const qint64 base = out.pos();
+    QByteArray buf;
+    constexpr qsizetype Flush = 1 << 20;
+    buf.reserve(Flush + 64 * 1024);
+    PutShort(buf, "XR1", 4);
+    PutLe32(buf, 0);
+    PutLe32(buf, 0);
     QByteArray records;
-    records.reserve(qsizetype(index->Entries.size()) * 80);
-    qint64 pos = header.size();
-    QByteArray data;
-    for (const TIndexedEntry& e : index->Entries) {
-        data.clear();
-        data += e.Header;
-        data += "\r\n";
-        const QByteArray bare = e.SourceLine.mid(7, 10);
-        data += bare;
-        data += "\r\n";
-        if (e.BodyStart < e.TermStart) {
-            const QByteArray body = ReadRange(*index, e.BodyStart, e.TermStart);
-            ForEachLine(body.constData(), body.size(), 0, [&](qint64, const char* p, qint64 n, qint64) {
-                data.append(p, n);
-                data += "\r\n";
-            });
+    records.reserve(qsizetype(entries.size()) * 80);
+    qint64 pos = 13;
+    for (const TScannedEntry& e : entries) {
+        const qsizetype before = buf.size();
+        const QByteArrayView header = e.Header(data);
+        const QByteArrayView value = e.SourceValue(data);
+        const QByteArrayView bare = value.first(std::min<qsizetype>(value.size(), 10));
+        buf.append(header.data(), header.size());
+        buf += "\r\n";
+        buf.append(bare.data(), bare.size());
+        buf += "\r\n";
+        // Body lines, each ended by CR LF. A run whose lines all end in CR LF
+        // already has that form and is copied as it is.
+        const qint64 bodyLen = e.TermStart - e.BodyStart;
+        if (bodyLen > 0) {
+            const char* body = data + e.BodyStart;
+            bool plain = body[bodyLen - 1] == '\n';
+            for (const char* nl = body; plain;) {
+                nl = static_cast<const char*>(std::memchr(nl, '\n', size_t(body + bodyLen - nl)));
+                if (!nl)
+                    break;
+                if (nl == body || nl[-1] != '\r')
+                    plain = false;
+                ++nl;
+            }
+            if (plain) {
+                buf.append(body, bodyLen);
+            } else {
+                ForEachLine(body, bodyLen, 0, [&](qint64, const char* p, qint64 n, qint64) {
+                    buf.append(p, n);
+                    buf += "\r\n";
+                });
+            }
         }
-        Write(out, data);
-        PutShort(records, e.Header, 60);
+        const qint64 size = buf.size() - before;
+        PutShort(records, header.toByteArray(), 60);
         PutLe32(records, quint32(pos));
-        PutLe32(records, quint32(data.size()));
-        PutShort(records, bare, 10);
-        pos += data.size();
+        PutLe32(records, quint32(size));
+        PutShort(records, bare.toByteArray(), 10);
+        pos += size;
+        if (buf.size() >= Flush) {
+            Write(out, buf);
+            buf.clear();
+        }
     }
-    if (!index->Entries.empty()) {
-        Write(out, records);
+    buf += records;
+    Write(out, buf);
+    if (!entries.empty()) {
         const qint64 end = out.pos();
         QByteArray counts;
-        PutLe32(counts, quint32(index->Entries.size()));
+        PutLe32(counts, quint32(entries.size()));
         PutLe32(counts, quint32(pos));
         if (!out.seek(base + 5))
             RaiseInOutError(Tr("write"), QString(), out.errorString());

@@ -58,18 +58,28 @@ inline bool IsSourceLine(const char* p, qint64 n)
 inline bool IsTerminator(const char* p, qint64 n) { return n == 1 && p[0] == ']'; }
 
 // One entry found by the scanner. Offsets are bytes from the start of the
-// file (or block); End is the offset after the entry's last line.
+// scanned data; End is the offset after the entry's last line.
 struct TScannedEntry {
     qint64 Start = 0;       // header line
+    qint64 HeaderLen = 0;   // header line, brackets included, without its line end
+    qint64 SourceStart = 0; // "source=..." as written
+    qint64 SourceLen = 0;
     qint64 BodyStart = 0;   // the line after the source line
     qint64 TermStart = 0;   // the terminator line; End when there is none
     qint64 End = 0;
-    QByteArray Header;      // header line, brackets included
-    QByteArray SourceLine;  // "source=..." as written
     bool Terminated = false;
+
+    QByteArrayView Header(const char* data) const { return QByteArrayView(data + Start, HeaderLen); }
+    QByteArrayView SourceLine(const char* data) const { return QByteArrayView(data + SourceStart, SourceLen); }
+    // The source from the 8th character of its line.
+    QByteArrayView SourceValue(const char* data) const
+    {
+        const QByteArrayView l = SourceLine(data);
+        return l.size() > 7 ? l.sliced(7) : QByteArrayView();
+    }
 };
 
-// Fed the lines of a file in order, collects its entries.
+// Fed the lines of the data in order, collects its entries.
 class TEntryScanner {
 public:
     std::vector<TScannedEntry> Entries;
@@ -82,8 +92,9 @@ public:
                 Close(FPendingStart);
                 FCur = TScannedEntry();
                 FCur.Start = FPendingStart;
-                FCur.Header = std::move(FPendingLine);
-                FCur.SourceLine = QByteArray(p, n);
+                FCur.HeaderLen = FPendingLen;
+                FCur.SourceStart = start;
+                FCur.SourceLen = n;
                 FCur.BodyStart = next;
                 FOpen = true;
                 return;
@@ -93,14 +104,14 @@ public:
             FCur.TermStart = start;
             FCur.End = next;
             FCur.Terminated = true;
-            Entries.push_back(std::move(FCur));
+            Entries.push_back(FCur);
             FOpen = false;
             return;
         }
         if (n >= 1 && p[0] == '[') {
             FPending = true;
             FPendingStart = start;
-            FPendingLine = QByteArray(p, n);
+            FPendingLen = n;
         }
     }
     void Finish(qint64 eof)
@@ -117,7 +128,7 @@ private:
         FCur.TermStart = at;
         FCur.End = at;
         FCur.Terminated = false;
-        Entries.push_back(std::move(FCur));
+        Entries.push_back(FCur);
         FOpen = false;
     }
 
@@ -125,7 +136,7 @@ private:
     TScannedEntry FCur;
     bool FPending = false;
     qint64 FPendingStart = 0;
-    QByteArray FPendingLine;
+    qint64 FPendingLen = 0;
 };
 
 inline std::vector<TScannedEntry> ScanEntries(const char* data, qint64 size)
@@ -140,22 +151,49 @@ inline std::vector<TScannedEntry> ScanEntries(const char* data, qint64 size)
 // converts fast; only lines holding the other bytes go character by character.
 inline QString LineToString(const char* p, qint64 n)
 {
-    for (qint64 i = 0; i < n; ++i) {
+    qint64 i = 0;
+    // Eight bytes at a time while they are plain ASCII.
+    for (; i + 8 <= n; i += 8) {
+        quint64 w;
+        std::memcpy(&w, p + i, 8);
+        if (w & 0x8080808080808080ull)
+            break;
+    }
+    for (; i < n; ++i) {
         const unsigned char b = static_cast<unsigned char>(p[i]);
         if (b >= 0x80 && b <= 0x9F)
             return AnsiToString(p, int(n));
     }
     return QString::fromLatin1(p, n);
 }
-inline QString LineToString(const QByteArray& b) { return LineToString(b.constData(), b.size()); }
+inline QString LineToString(QByteArrayView b) { return LineToString(b.data(), b.size()); }
 
 // The name in a header line: everything between its first and last character.
-inline QByteArray HeaderName(const QByteArray& header)
+inline QByteArrayView HeaderName(QByteArrayView header)
 {
-    return header.size() >= 2 ? header.mid(1, header.size() - 2) : QByteArray();
+    return header.size() >= 2 ? header.sliced(1, header.size() - 2) : QByteArrayView();
 }
 
-// Names and sources compare without regard to letter case.
-inline QString Key(const QString& text) { return text.toUpper(); }
+// Names and sources compare without regard to letter case (upper-cased;
+// plain ASCII takes the short way).
+inline QString Key(const QString& text)
+{
+    const char16_t* u = reinterpret_cast<const char16_t*>(text.utf16());
+    const qsizetype n = text.size();
+    bool lower = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (u[i] >= 0x80)
+            return text.toUpper();
+        if (u[i] >= 'a' && u[i] <= 'z')
+            lower = true;
+    }
+    if (!lower)
+        return text;
+    QString out(n, Qt::Uninitialized);
+    char16_t* o = reinterpret_cast<char16_t*>(out.data());
+    for (qsizetype i = 0; i < n; ++i)
+        o[i] = (u[i] >= 'a' && u[i] <= 'z') ? char16_t(u[i] - 32) : u[i];
+    return out;
+}
 
 } // namespace EntryLines
