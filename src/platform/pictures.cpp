@@ -9,9 +9,12 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <csetjmp>
+#include <cstdio>
 #include <cstring>
 
 extern "C" {
+#include <jpeglib.h>
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
 }
@@ -140,6 +143,76 @@ QImage RenderMetafile(const QByteArray& raw, const QString& name, const QSize& r
     return image;
 }
 
+// JPEG decoded by libjpeg-turbo straight into the picture's own pixels (no
+// per-line conversion afterwards). A null image when this decoder cannot
+// serve (CMYK pictures, damaged data); the caller then tries Qt's reader.
+struct TJpegError {
+    jpeg_error_mgr Manager;
+    std::jmp_buf Jump;
+    QImage Image;   // kept here, in memory libjpeg can reach, across the jump
+};
+
+void JpegErrorExit(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<TJpegError*>(info->err)->Jump, 1);
+}
+
+void JpegNoMessage(j_common_ptr) {}
+
+QImage DecodeJpeg(const QByteArray& data)
+{
+    jpeg_decompress_struct info;
+    TJpegError error;
+    info.err = jpeg_std_error(&error.Manager);
+    error.Manager.error_exit = JpegErrorExit;
+    error.Manager.output_message = JpegNoMessage;
+    if (setjmp(error.Jump)) {
+        jpeg_destroy_decompress(&info);
+        return QImage();
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()), static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&info, TRUE);
+    if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK
+        || quint64(info.image_width) * info.image_height > (quint64(1) << 28)) {
+        jpeg_destroy_decompress(&info);
+        return QImage();
+    }
+    info.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&info);
+    error.Image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
+    if (error.Image.isNull()) {
+        jpeg_destroy_decompress(&info);
+        return QImage();
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = error.Image.scanLine(int(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return error.Image;
+}
+
+QImage DecodeBitmap(const QByteArray& data, const QString& name)
+{
+    if (data.startsWith("\xFF\xD8\xFF")) {
+        QImage image = DecodeJpeg(data);
+        if (!image.isNull())
+            return image;
+    }
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, data.startsWith("BM") ? QByteArray("bmp")
+                                 : data.startsWith("\xFF\xD8\xFF") ? QByteArray("jpeg") : QByteArray());
+    reader.setAutoTransform(false);
+    QImage image = reader.read();
+    if (image.isNull())
+        CannotShow(name);
+    return image;
+}
+
 } // namespace
 
 bool IsMetafile(const QByteArray& data)
@@ -153,20 +226,7 @@ QImage DecodePicture(const QByteArray& data, const QString& name, const QSize& r
 {
     if (IsMetafile(data))
         return RenderMetafile(data, name, renderSize);
-    QByteArray format;
-    if (data.startsWith("BM"))
-        format = "bmp";
-    else if (data.startsWith("\xFF\xD8\xFF"))
-        format = "jpeg";
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    reader.setAutoTransform(false);
-    QImage image = reader.read();
-    if (image.isNull())
-        CannotShow(name);
-    return image;
+    return DecodeBitmap(data, name);
 }
 
 QImage LoadPicture(const QString& file, const QSize& renderSize)
@@ -174,27 +234,10 @@ QImage LoadPicture(const QString& file, const QSize& renderSize)
     QFile f(ResolveCase(file));
     if (!f.exists())
         throw EInOutError(QCoreApplication::translate("Pictures", "The file %1 is missing").arg(file));
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly) || f.size() > (512 << 20))
         CannotShow(file);
-    // Bitmaps are decoded straight from the file; a metafile is read whole
-    // (its records are checked first).
-    char head[4] = {};
-    const qint64 got = f.peek(head, 4);
-    const QByteArray start(head, int(got));
-    if (IsMetafile(start)) {
-        if (f.size() > (256 << 20))
-            CannotShow(file);
-        return RenderMetafile(f.readAll(), file, renderSize);
-    }
-    QByteArray format;
-    if (start.startsWith("BM"))
-        format = "bmp";
-    else if (start.startsWith("\xFF\xD8\xFF"))
-        format = "jpeg";
-    QImageReader reader(&f, format);
-    reader.setAutoTransform(false);
-    QImage image = reader.read();
-    if (image.isNull())
+    const QByteArray data = f.readAll();
+    if (data.size() != f.size())
         CannotShow(file);
-    return image;
+    return DecodePicture(data, file, renderSize);
 }
