@@ -177,6 +177,12 @@ TProgramCommand ParseProgramCommand(int kind, const QString& value)
 void RunProgramAndWait(int kind, const QString& value)
 {
     TProgramCommand c = ParseProgramCommand(kind, value);
+    // A whole value naming a program (a path with blanks in it) is that
+    // program, not a program and its words.
+    if (!value.contains(u',') && c.Arguments.size() > 0 && kind == 4 && !FindProgram(value.trimmed()).isEmpty()) {
+        c.Program = value.trimmed();
+        c.Arguments.clear();
+    }
     if (!c.File.isEmpty())
         c.Arguments.last() = c.File = ResolveCase(c.File);
     // Kind 9 names a program of the platform the test was written on

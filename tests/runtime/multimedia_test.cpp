@@ -10,7 +10,9 @@
 #include "runtime/showmultform.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -236,6 +238,13 @@ TEST_F(MultimediaTest, ProgramsRunOrOpenTheDocument)
     EXPECT_EQ(TestScript::Logged(QStringLiteral("open-document")), QStringList({dir.File(QStringLiteral("notes.txt"))}));
     // A missing kind 4 program is skipped silently.
     RunProgramAndWait(4, QStringLiteral("NOSUCH.EXE,-a"));
+    // A program whose path holds a blank is found as a whole.
+    QDir().mkpath(dir.File(QStringLiteral("my tools")));
+    const QString tool = dir.File(QStringLiteral("my tools/mark"));
+    dir.Write(QStringLiteral("my tools/mark"), "#!/bin/sh\necho ran > marked.txt\n");
+    QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    RunProgramAndWait(4, tool);
+    EXPECT_EQ(dir.Read(QStringLiteral("marked.txt")), QByteArray("ran\n"));
     // A real one runs with its arguments and is waited for.
     RunProgramAndWait(4, QStringLiteral("sh,-c 'echo ok > done.txt'"));
     EXPECT_EQ(dir.Read(QStringLiteral("done.txt")), QByteArray("ok\n"));
