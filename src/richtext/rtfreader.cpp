@@ -273,6 +273,7 @@ private:
     bool FGroupStart = false;    // no token yet in the current group
     int FSkip = 0;               // fallback characters still to skip after \uN
     char16_t FHighSurrogate = 0;
+    bool FLineBreak = false;     // plain text: the "\n" of a \line is coming
 
     int FDocCodePage = 1252;
     int FDefaultFont = -1;
@@ -656,7 +657,15 @@ void TRtfReader::Keyword(TKeyword kw, bool hasParam, qint64 param)
     case KwPage: ParagraphBreak(true); return;
     case KwCell: ParagraphBreak(true); return;
     case KwRow: ParagraphBreak(true); return;
-    case KwLine: EmitChar(FDoc ? u'\u2028' : u'\n'); return;
+    case KwLine:
+        if (FDoc) {
+            EmitChar(u'\u2028');
+        } else {
+            FLineBreak = true;
+            EmitChar(u'\n');
+            FLineBreak = false;
+        }
+        return;
     case KwTab: EmitChar(u'\t'); return;
     case KwEmDash: EmitChar(u'\u2014'); return;
     case KwEnDash: EmitChar(u'\u2013'); return;
@@ -843,6 +852,8 @@ void TRtfReader::EmitChar(char16_t c)
     }
     if (St().Dest != DestText)
         return;
+    if (c < 0x20 && c != '\t' && !(c == '\n' && FLineBreak))
+        return;   // control characters (from any code page) give no text
     if (FLeadByte >= 0)
         FlushLead();
     if (FHighSurrogate) {
@@ -917,7 +928,8 @@ void TRtfReader::EmitByte(quint8 b)
         return;
     }
     if (b < 0x80) {
-        EmitChar(b);
+        if (b >= 0x20 || b == '\t')
+            EmitChar(b);   // \'hh of a control character gives no text
         return;
     }
     if (IsDoubleByteCodePage(page)) {
@@ -1005,6 +1017,14 @@ void TRtfReader::EmitCodePoint(qint64 value)
         FParaHasContent = true;
         FEndsWithBreak = false;
         FAnyContent = true;
+        return;
+    }
+    if (c == 0x2029) {
+        ParagraphBreak(false);
+        return;
+    }
+    if (c < 0x20 && c != '\t') {
+        // Control characters given as \uN carry no text.
         return;
     }
     EmitChar(c);

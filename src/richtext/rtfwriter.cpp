@@ -54,8 +54,36 @@ private:
             return families.first();
         return FDefaultFamily;
     }
-    int FontIndex(const QString& family)
+    // The font name as the font table holds it (RTF-escaped): without the
+    // characters a name cannot hold, at most 100 characters (and 200 once
+    // escaped), cp1252.
+    static QString TableName(const QString& family)
     {
+        QString name;
+        for (QChar c : family.left(100).trimmed()) {
+            if (name.size() > 200)
+                break;   // the entry stays within one line
+            const char16_t u = c.unicode();
+            if (u == ';' || u == '{' || u == '}' || u == '\\' || u < 0x20)
+                continue;
+            if (u == '[')
+                name += QStringLiteral("\\'5b");
+            else if (u == ']')
+                name += QStringLiteral("\\'5d");
+            else if (u < 0x80)
+                name += c;
+            else if (const char b = CharToAnsi(c); b == '?')
+                name += QLatin1Char('?');
+            else
+                name += QStringLiteral("\\'%1").arg(quint8(b), 2, 16, QLatin1Char('0'));
+        }
+        return name.trimmed();
+    }
+    int FontIndex(const QString& familyName)
+    {
+        QString family = TableName(familyName);
+        if (family.isEmpty())
+            family = TableName(FDefaultFamily);
         auto it = FFontIndex.constFind(family);
         if (it != FFontIndex.constEnd())
             return *it;
@@ -221,8 +249,8 @@ void TRtfWriter::Text(QChar c)
     } else if (u == 0x2028 || u == '\n' || u == '\r') {
         Word(QStringLiteral("\\line"));
         return;
-    } else if (u < 0x20 || u == QChar::ObjectReplacementCharacter || u == 0x2029) {
-        return;   // no text: controls, embedded objects
+    } else if (u < 0x20 || u == 0x2029) {
+        return;   // no text: controls
     } else if (u < 0x80) {
         if (FNeedSpace) {
             // The control word's delimiter stays on its line.
@@ -250,7 +278,10 @@ QStringList TRtfWriter::Write()
     // First pass over the content fixes the font and colour tables: the
     // font of the first character is \f0.
     const bool empty = FDoc.characterCount() <= 1;
-    {
+    if (empty) {
+        // Nothing to format: the table holds the document's default font.
+        FontIndex(FDefaultFamily);
+    } else {
         const QTextBlock first = FDoc.begin();
         QTextCharFormat f = first.charFormat();
         for (QTextBlock::iterator it = first.begin(); !it.atEnd(); ++it) {
@@ -261,7 +292,7 @@ QStringList TRtfWriter::Write()
         }
         FontIndex(Family(f));
     }
-    for (QTextBlock b = FDoc.begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = FDoc.begin(); b.isValid() && !empty; b = b.next()) {
         bool any = false;
         for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
             if (it.fragment().isValid()) {
@@ -313,21 +344,7 @@ QStringList TRtfWriter::Write()
         line += token;
     };
     for (int i = 0; i < FFonts.size(); ++i) {
-        QString name;
-        for (QChar c : FFonts[i].left(100)) {
-            const char16_t u = c.unicode();
-            if (u == ';' || u == '{' || u == '}' || u == '\\' || u < 0x20)
-                continue;
-            if (u == '[')
-                name += QStringLiteral("\\'5b");
-            else if (u == ']')
-                name += QStringLiteral("\\'5d");
-            else if (u < 0x80)
-                name += c;
-            else
-                name += QStringLiteral("\\'%1").arg(quint8(CharToAnsi(c)), 2, 16, QLatin1Char('0'));
-        }
-        add(QStringLiteral("{\\f%1\\fnil\\fcharset0 %2;}").arg(i).arg(name));
+        add(QStringLiteral("{\\f%1\\fnil\\fcharset0 %2;}").arg(i).arg(FFonts[i]));
     }
     add(QStringLiteral("}"));
     lines.append(line);

@@ -164,6 +164,31 @@ TEST(RtfWriter, EmptyDocumentAndTrailingEmptyParagraphs)
     EXPECT_EQ(back.toPlainText(), QStringLiteral("a\n\n"));
 }
 
+TEST(RtfWriter, OddFontNamesAndControlCharactersAreStable)
+{
+    // Found by fuzzing: names the font table cannot hold as they are, and
+    // control characters given as \'hh or \uN, must read back and write
+    // again to the same lines.
+    const QByteArray rtf =
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 \\'c0\\'c1 Cyr;}{\\f2   Spaced  ;}"
+        "{\\f3 " + QByteArray(150, 'x') + ";}{\\f4\\fcharset0 " + QByteArray(120, '\xe9') + ";}}"
+        "\\f0 a\\'01b\\u2?c\\u8233?d {\\f1 e}{\\f2 f}{\\f3 g}{\\f4 h}\\par}";
+    QTextDocument doc;
+    RtfToDocument(rtf, doc);
+    EXPECT_EQ(doc.toPlainText(), QStringLiteral("abc\nd efgh"));
+    const QStringList lines = DocumentToRtfLines(doc);
+    CheckLines(lines);
+    QTextDocument back;
+    RtfToDocument(Stream(lines), back);
+    EXPECT_EQ(back.toPlainText(), doc.toPlainText());
+    EXPECT_EQ(DocumentToRtfLines(back), lines);
+    // The Cyrillic name decoded in its charset's code page.
+    EXPECT_TRUE(Stream(lines).contains("?? Cyr;"));
+    QTextCursor c(&doc);
+    c.setPosition(int(doc.toPlainText().indexOf(QLatin1Char('e'))) + 1);
+    EXPECT_EQ(c.charFormat().fontFamilies().toStringList().value(0), QStringLiteral("\u0410\u0411 Cyr"));
+}
+
 TEST(RtfReader, BrokenInputNeverCrashes)
 {
     // Not RTF at all: refused, and the document is left as it was.
