@@ -15,6 +15,7 @@ PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   xvfb xauth x11-apps imagemagick poppler-utils unrtf
   fonts-dejavu-core python3 ccache
+  clang libclang-rt-14-dev
 )
 
 missing=()
