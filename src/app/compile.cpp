@@ -6,6 +6,7 @@
 #include "model/fileutil.h"
 #include "model/testconfig.h"
 #include "platform/messages.h"
+#include "runtime/multimedia.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -61,6 +62,10 @@ void CreateExecutable()
         return;
     const QString name = BaseName(ProjectPath) + QStringLiteral(".EXE");
     if (Confirm(Tr("The Executable Test %1 has been created.").arg(name) + QStringLiteral("\n\r\n\r")
-                + Tr("Do you want to try it now?")))
-        NotAvailableYet(Tr("Trying the Executable Test"));
+                + Tr("Do you want to try it now?"))) {
+        // A kind-4 value is the program, a comma and its parameters: with the
+        // comma the whole path is the program, spaces and all.
+        const QString exe = QFileInfo(ExecutablePath()).absoluteFilePath();
+        RunProgramAndWait(4, exe.contains(u',') ? u'"' + exe + u'"' : exe + u',');
+    }
 }
