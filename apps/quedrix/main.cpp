@@ -8,8 +8,10 @@
 int main(int argc, char** argv)
 {
     return RunTestProgram(argc, argv, [](TCompiledTestFile& test) {
-        // The running image itself, whatever name or link started it.
-        test.OpenAppended(QStringLiteral("/proc/self/exe"));
-        return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        // The running image itself (Qt finds it through /proc/self/exe,
+        // whatever name or link started it).
+        const QString self = QCoreApplication::applicationFilePath();
+        test.OpenAppended(self);
+        return QFileInfo(self).fileName();
     });
 }

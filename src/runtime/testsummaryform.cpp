@@ -30,8 +30,9 @@ TTestSummaryForm::TTestSummaryForm(const TCompiledTestFile& test, const QString&
 
     const int questions = int(test.Questions.size());
     const int entries = test.Entries ? test.Entries->Count() : 0;
-    CountLbl = new QLabel(tr("%n question(s)", nullptr, questions) + QStringLiteral(", ")
-                              + tr("%n entry(ies)", nullptr, entries),
+    CountLbl = new QLabel((questions == 1 ? tr("1 question") : tr("%1 questions").arg(questions))
+                              + QStringLiteral(", ")
+                              + (entries == 1 ? tr("1 entry") : tr("%1 entries").arg(entries)),
                           this);
     CountLbl->setObjectName(QStringLiteral("CountLbl"));
     CountLbl->setAlignment(Qt::AlignCenter);
