@@ -4,9 +4,9 @@
 // and ends, and a fast Windows-1252 conversion of one line.
 //
 // An entry is a header line (beginning with "[") immediately followed by a
-// source line (beginning with "source="). It runs to its terminator, a line
-// that is exactly "]", or, when that is missing, up to the next header or the
-// end of the file. A line beginning with "[" that is not followed by a source
+// source line (beginning with "source=", as written). It runs to its
+// terminator, a line that is exactly "]", or, when that is missing, up to the
+// next header or the end of the file. A line beginning with "[" that is not followed by a source
 // line is an ordinary line. Every reader and the compiler use these rules, so
 // the entry file and its compiled form always agree.
 
@@ -40,20 +40,7 @@ void ForEachLine(const char* data, qint64 size, qint64 base, F&& f)
     }
 }
 
-inline bool IsSourceLine(const char* p, qint64 n)
-{
-    static const char key[] = "source=";
-    if (n < 7)
-        return false;
-    for (int i = 0; i < 7; ++i) {
-        char c = p[i];
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-        if (c != key[i])
-            return false;
-    }
-    return true;
-}
+inline bool IsSourceLine(const char* p, qint64 n) { return n >= 7 && std::memcmp(p, "source=", 7) == 0; }
 
 inline bool IsTerminator(const char* p, qint64 n) { return n == 1 && p[0] == ']'; }
 

@@ -125,7 +125,7 @@ TEST_F(EntryRobustness, EveryTruncation)
 TEST_F(EntryRobustness, Garbage)
 {
     const QList<QByteArray> tokens = {"[", "]", "[A]", "[q]", "[Q]", "[^INTRO", "source=", "source=HYPER",
-                                      "source=INFO", "source=QUEST", "source=INTRO", "source=COMMS", "type=1",
+                                      "source=INFO", "Source=HYPER", "source=QUEST", "source=INTRO", "source=COMMS", "type=1",
                                       "type=5", "type=2", "type=6", "type=", "text=", "command=x y z",
                                       "displaytype=", "Sbackcolor=clNone", "=", "true", "$FFFFFFFF", "\r\n",
                                       "\n", "\r", "\r\n", "\r\n", "\r\n", "\x00", "\x80\x81\x9f\xff", " "};
