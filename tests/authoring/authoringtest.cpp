@@ -30,19 +30,19 @@ void PutInt(QByteArray& b, int offset, quint32 v)
 
 } // namespace
 
-QByteArray RecordBytes(const TRecordSpec& spec)
+QByteArray RecordBytes(const TRecordSpec& rec)
 {
     QByteArray b(55, '\0');
-    b[6] = char(spec.Identifier.size());
-    for (int i = 0; i < spec.Identifier.size(); ++i)
-        b[7 + i] = spec.Identifier[i];
-    PutInt(b, 39, quint32(spec.AnswerCount));
-    PutInt(b, 43, quint32(spec.CorrectAnswer));
-    PutInt(b, 47, spec.Back);
-    b[51] = spec.Explanation ? 1 : 0;
-    b[52] = spec.Information ? 1 : 0;
-    b[53] = spec.Right ? 1 : 0;
-    b[54] = spec.Wrong ? 1 : 0;
+    b[6] = char(rec.Identifier.size());
+    for (int i = 0; i < rec.Identifier.size(); ++i)
+        b[7 + i] = rec.Identifier[i];
+    PutInt(b, 39, quint32(rec.AnswerCount));
+    PutInt(b, 43, quint32(rec.CorrectAnswer));
+    PutInt(b, 47, rec.Back);
+    b[51] = rec.Explanation ? 1 : 0;
+    b[52] = rec.Information ? 1 : 0;
+    b[53] = rec.Right ? 1 : 0;
+    b[54] = rec.Wrong ? 1 : 0;
     return b;
 }
 

@@ -31,7 +31,7 @@ struct TRecordSpec {
     quint32 Back = 0x00FFFFFF;
     bool Explanation = false, Information = false, Right = false, Wrong = false;
 };
-QByteArray RecordBytes(const TRecordSpec& spec);
+QByteArray RecordBytes(const TRecordSpec& rec);
 // The identifier of record i of the question file bytes.
 QByteArray RecordIdentifier(const QByteArray& file, int i);
 qint32 RecordInt(const QByteArray& file, int i, int offset);

@@ -197,10 +197,10 @@ TEST_F(QuestionDialogTest, AttachedRowsShowTheirMarkAndClearedRowsLoseEntriesOnl
                                + CommandEntryBytes("Q1^WG^", "INFO", 10, "wrong.htm")
                                + CommandEntryBytes("Q1^RT^", "INFO", 10, "right.htm");
     SetEntries(entries);
-    TRecordSpec spec{"Q1", 4, 2};
-    spec.Wrong = true;
-    spec.Right = true;
-    LoadBuffer(RecordBytes(spec));
+    TRecordSpec rec{"Q1", 4, 2};
+    rec.Wrong = true;
+    rec.Right = true;
+    LoadBuffer(RecordBytes(rec));
 
     // Edit mode: Delete then Cancel changes nothing.
     OnModal(QStringLiteral("TTAddTextForm"), [&](QDialog& d) {
