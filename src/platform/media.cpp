@@ -1,5 +1,7 @@
 #include "platform/media.h"
 
+#include "platform/dynlib.h"
+
 #include "model/errors.h"
 #include "model/fileutil.h"
 
@@ -41,6 +43,40 @@ QString SoundFontPath()
 }
 
 void QuietLog(int, const char*, void*) {}
+
+// libfluidsynth is opened on first use: linked, it would load SDL, JACK,
+// PulseAudio and more at every start of the program. Its header is included
+// for the types and constants only.
+#define QUENDRA_FLUID_FUNCTIONS(X) \
+    X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_setint) \
+    X(fluid_settings_setnum) X(fluid_settings_setstr) X(new_fluid_synth) \
+    X(delete_fluid_synth) X(fluid_synth_sfload) X(fluid_synth_write_s16) \
+    X(new_fluid_player) X(delete_fluid_player) X(fluid_player_add_mem) \
+    X(fluid_player_play) X(fluid_player_get_status) X(fluid_set_log_function)
+
+struct TFluidApi {
+#define QUENDRA_FLUID_POINTER(name) decltype(&::name) name = nullptr;
+    QUENDRA_FLUID_FUNCTIONS(QUENDRA_FLUID_POINTER)
+#undef QUENDRA_FLUID_POINTER
+};
+
+// The synthesizer's entry points, or nullptr when the library or one of its
+// functions is missing (the reason is on stderr).
+const TFluidApi* FluidApi()
+{
+    // Kept open until the process ends: unloading a library at exit gains
+    // nothing and risks its exit handlers.
+    static TDynLib& lib = *new TDynLib{"libfluidsynth.so.3", "libfluidsynth.so"};
+    static TFluidApi api;
+    static const bool ok = [] {
+        bool all = true;
+#define QUENDRA_FLUID_RESOLVE(name) all = lib.Resolve(api.name, #name) && all;
+        QUENDRA_FLUID_FUNCTIONS(QUENDRA_FLUID_RESOLVE)
+#undef QUENDRA_FLUID_RESOLVE
+        return all;
+    }();
+    return ok ? &api : nullptr;
+}
 
 // Runs a local event loop until done() or the timeout; user input waits.
 void WaitFor(const std::function<bool()>& done, int timeoutMs)
@@ -109,23 +145,28 @@ QByteArray RenderMidi(const QByteArray& midi, const QString& name, int rate)
     const QString font = SoundFontPath();
     if (font.isEmpty())
         throw EQuendraError(QCoreApplication::translate("Media", "No General MIDI sound font is installed: %1 cannot be played").arg(name));
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(level, QuietLog, nullptr);
-
-    fluid_settings_t* settings = new_fluid_settings();
-    fluid_settings_setnum(settings, "synth.sample-rate", double(rate));
-    fluid_settings_setstr(settings, "player.timing-source", "sample");
-    fluid_settings_setint(settings, "synth.lock-memory", 0);
-    fluid_synth_t* synth = new_fluid_synth(settings);
-    fluid_player_t* player = synth ? new_fluid_player(synth) : nullptr;
-    struct TFree {
-        fluid_settings_t* s; fluid_synth_t* y; fluid_player_t* p;
-        ~TFree() { if (p) delete_fluid_player(p); if (y) delete_fluid_synth(y); delete_fluid_settings(s); }
-    } release{settings, synth, player};
-    if (!player || fluid_synth_sfload(synth, font.toLocal8Bit().constData(), 1) == FLUID_FAILED)
+    const TFluidApi* f = FluidApi();
+    if (!f)
         throw EQuendraError(cannot);
-    if (fluid_player_add_mem(player, midi.constData(), size_t(midi.size())) != FLUID_OK
-        || fluid_player_play(player) != FLUID_OK)
+    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+        f->fluid_set_log_function(level, QuietLog, nullptr);
+
+    fluid_settings_t* settings = f->new_fluid_settings();
+    if (!settings)
+        throw EQuendraError(cannot);
+    f->fluid_settings_setnum(settings, "synth.sample-rate", double(rate));
+    f->fluid_settings_setstr(settings, "player.timing-source", "sample");
+    f->fluid_settings_setint(settings, "synth.lock-memory", 0);
+    fluid_synth_t* synth = f->new_fluid_synth(settings);
+    fluid_player_t* player = synth ? f->new_fluid_player(synth) : nullptr;
+    struct TFree {
+        const TFluidApi* f; fluid_settings_t* s; fluid_synth_t* y; fluid_player_t* p;
+        ~TFree() { if (p) f->delete_fluid_player(p); if (y) f->delete_fluid_synth(y); f->delete_fluid_settings(s); }
+    } release{f, settings, synth, player};
+    if (!player || f->fluid_synth_sfload(synth, font.toLocal8Bit().constData(), 1) == FLUID_FAILED)
+        throw EQuendraError(cannot);
+    if (f->fluid_player_add_mem(player, midi.constData(), size_t(midi.size())) != FLUID_OK
+        || f->fluid_player_play(player) != FLUID_OK)
         throw EQuendraError(cannot);
 
     QByteArray pcm;
@@ -133,15 +174,15 @@ QByteArray RenderMidi(const QByteArray& midi, const QString& name, int rate)
     QVarLengthArray<qint16, 2 * 1024> samples(2 * block);
     const qint64 limit = qint64(rate) * MaxMidiSeconds;
     qint64 frames = 0;
-    while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING && frames < limit) {
-        if (fluid_synth_write_s16(synth, block, samples.data(), 0, 2, samples.data(), 1, 2) != FLUID_OK)
+    while (f->fluid_player_get_status(player) == FLUID_PLAYER_PLAYING && frames < limit) {
+        if (f->fluid_synth_write_s16(synth, block, samples.data(), 0, 2, samples.data(), 1, 2) != FLUID_OK)
             break;
         pcm.append(reinterpret_cast<const char*>(samples.data()), block * 4);
         frames += block;
     }
     // Let the last notes die away for half a second.
     for (int i = 0; i < rate / 2 / block; ++i) {
-        fluid_synth_write_s16(synth, block, samples.data(), 0, 2, samples.data(), 1, 2);
+        f->fluid_synth_write_s16(synth, block, samples.data(), 0, 2, samples.data(), 1, 2);
         pcm.append(reinterpret_cast<const char*>(samples.data()), block * 4);
     }
     // The player runs on for a while after the last event: cut the silence

@@ -1,5 +1,7 @@
 #include "platform/pictures.h"
 
+#include "platform/dynlib.h"
+
 #include "model/errors.h"
 #include "model/fileutil.h"
 
@@ -76,41 +78,76 @@ bool CheckMetafile(const QByteArray& data, QByteArray& out)
     return true;
 }
 
+
+// libwmf is opened on first use: linked, it and its own dependencies (gd,
+// freetype, libwmflite) would be loaded at every start of the program. Its
+// headers are included for the types and macros only.
+#define QUENDRA_WMF_FUNCTIONS(X) \
+    X(wmf_api_create) X(wmf_api_destroy) X(wmf_scan) X(wmf_display_size) \
+    X(wmf_play) X(wmf_mem_open) X(wmf_mem_close) X(wmf_gd_function) \
+    X(wmf_gd_image_pixels)
+
+struct TWmfApi {
+#define QUENDRA_WMF_POINTER(name) decltype(&::name) name = nullptr;
+    QUENDRA_WMF_FUNCTIONS(QUENDRA_WMF_POINTER)
+#undef QUENDRA_WMF_POINTER
+};
+
+// The renderer's entry points, or nullptr when the library or one of its
+// functions is missing (the reason is on stderr).
+const TWmfApi* WmfApi()
+{
+    // Kept open until the process ends (see media.cpp).
+    static TDynLib& lib = *new TDynLib{"libwmf-0.2.so.7", "libwmf-0.2.so"};
+    static TWmfApi api;
+    static const bool ok = [] {
+        bool all = true;
+#define QUENDRA_WMF_RESOLVE(name) all = lib.Resolve(api.name, #name) && all;
+        QUENDRA_WMF_FUNCTIONS(QUENDRA_WMF_RESOLVE)
+#undef QUENDRA_WMF_RESOLVE
+        return all;
+    }();
+    return ok ? &api : nullptr;
+}
+
 QImage RenderMetafile(const QByteArray& raw, const QString& name, const QSize& renderSize)
 {
     QByteArray data;
     if (!CheckMetafile(raw, data))
         CannotShow(name);
+    const TWmfApi* w = WmfApi();
+    if (!w)
+        CannotShow(name);
 
     wmfAPI* api = nullptr;
     wmfAPI_Options options;
     std::memset(&options, 0, sizeof options);
-    options.function = wmf_gd_function;
+    options.function = w->wmf_gd_function;
     const unsigned long flags = WMF_OPT_IGNORE_NONFATAL | WMF_OPT_FUNCTION | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
-    if (wmf_api_create(&api, flags, &options) != wmf_E_None) {
+    if (w->wmf_api_create(&api, flags, &options) != wmf_E_None) {
         if (api)
-            wmf_api_destroy(api);
+            w->wmf_api_destroy(api);
         CannotShow(name);
     }
     struct TDestroy {
-        wmfAPI* a;
-        ~TDestroy() { wmf_api_destroy(a); }
-    } destroy{api};
+        const TWmfApi* w; wmfAPI* a;
+        ~TDestroy() { w->wmf_api_destroy(a); }
+    } destroy{w, api};
 
     wmf_gd_t* gd = WMF_GD_GetData(api);
     gd->type = wmf_gd_image;
 
-    if (wmf_mem_open(api, reinterpret_cast<unsigned char*>(data.data()), long(data.size())) != wmf_E_None)
+    if (w->wmf_mem_open(api, reinterpret_cast<unsigned char*>(data.data()), long(data.size())) != wmf_E_None)
         CannotShow(name);
     wmfD_Rect bbox;
-    if (wmf_scan(api, 0, &bbox) != wmf_E_None)
+    if (w->wmf_scan(api, 0, &bbox) != wmf_E_None)
         CannotShow(name);
     unsigned int width = 0, height = 0;
     if (renderSize.isValid() && !renderSize.isEmpty()) {
         width = unsigned(qMin(renderSize.width(), MaxMetafileSide));
         height = unsigned(qMin(renderSize.height(), MaxMetafileSide));
     } else {
-        if (wmf_display_size(api, &width, &height, 96, 96) != wmf_E_None || width == 0 || height == 0)
+        if (w->wmf_display_size(api, &width, &height, 96, 96) != wmf_E_None || width == 0 || height == 0)
             CannotShow(name);
         const unsigned side = qMax(width, height);
         if (side > unsigned(MaxMetafileSide)) {
@@ -121,9 +158,9 @@ QImage RenderMetafile(const QByteArray& raw, const QString& name, const QSize& r
     gd->bbox = bbox;
     gd->width = width;
     gd->height = height;
-    if (wmf_play(api, 0, &bbox) != wmf_E_None || !gd->gd_image)
+    if (w->wmf_play(api, 0, &bbox) != wmf_E_None || !gd->gd_image)
         CannotShow(name);
-    const int* pixels = wmf_gd_image_pixels(gd->gd_image);
+    const int* pixels = w->wmf_gd_image_pixels(gd->gd_image);
     if (!pixels)
         CannotShow(name);
 
@@ -139,7 +176,7 @@ QImage RenderMetafile(const QByteArray& raw, const QString& name, const QSize& r
             line[x] = qRgba(int((p >> 16) & 0xFF), int((p >> 8) & 0xFF), int(p & 0xFF), alpha);
         }
     }
-    wmf_mem_close(api);
+    w->wmf_mem_close(api);
     return image;
 }
 
