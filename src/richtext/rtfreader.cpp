@@ -232,6 +232,26 @@ private:
     // Text
     void EmitChar(char16_t c);
     void EmitLatin1(const char* s, qsizetype n);
+    // Adds text in the current character format: to the open run (a new run
+    // starts where the format changes), or to the plain-text output.
+    template <typename Text>
+    void AppendText(const Text& text)
+    {
+        if (FDoc) {
+            if (FRun.isEmpty())
+                FRunProps = St().Char;
+            else if (FRunProps != St().Char) {
+                FlushRun();
+                FRunProps = St().Char;
+            }
+            FRun += text;
+        } else {
+            FOut += text;
+        }
+        FParaHasContent = true;
+        FEndsWithBreak = false;
+        FAnyContent = true;
+    }
     void EmitByte(quint8 b);
     void EmitCodePoint(qint64 value);
     void FlushLead();
@@ -862,20 +882,7 @@ void TRtfReader::EmitChar(char16_t c)
         FHighSurrogate = 0;
         EmitChar(r);
     }
-    if (FDoc) {
-        if (FRun.isEmpty())
-            FRunProps = St().Char;
-        else if (FRunProps != St().Char) {
-            FlushRun();
-            FRunProps = St().Char;
-        }
-        FRun += QChar(c);
-    } else {
-        FOut += QChar(c);
-    }
-    FParaHasContent = true;
-    FEndsWithBreak = false;
-    FAnyContent = true;
+    AppendText(QChar(c));
 }
 
 void TRtfReader::EmitLatin1(const char* s, qsizetype n)
@@ -891,20 +898,7 @@ void TRtfReader::EmitLatin1(const char* s, qsizetype n)
         }
         return;
     }
-    if (FDoc) {
-        if (FRun.isEmpty())
-            FRunProps = St().Char;
-        else if (FRunProps != St().Char) {
-            FlushRun();
-            FRunProps = St().Char;
-        }
-        FRun += QLatin1StringView(s, n);
-    } else {
-        FOut += QLatin1StringView(s, n);
-    }
-    FParaHasContent = true;
-    FEndsWithBreak = false;
-    FAnyContent = true;
+    AppendText(QLatin1StringView(s, n));
 }
 
 void TRtfReader::EmitByte(quint8 b)
@@ -1001,22 +995,8 @@ void TRtfReader::EmitCodePoint(qint64 value)
             return;
         if (FLeadByte >= 0)
             FlushLead();
-        if (FDoc) {
-            if (FRun.isEmpty())
-                FRunProps = St().Char;
-            else if (FRunProps != St().Char) {
-                FlushRun();
-                FRunProps = St().Char;
-            }
-            FRun += QChar(high);
-            FRun += QChar(c);
-        } else {
-            FOut += QChar(high);
-            FOut += QChar(c);
-        }
-        FParaHasContent = true;
-        FEndsWithBreak = false;
-        FAnyContent = true;
+        const char16_t pair[2] = {high, c};
+        AppendText(QStringView(pair, 2));
         return;
     }
     if (c == 0x2029) {
