@@ -45,8 +45,10 @@ public:
         try {
             if (FExisted)
                 WriteWholeFile(FPath, FBytes);
-            else if (QFileInfo::exists(FPath))
+            else if (QFileInfo::exists(FPath)) {
+                NoteFileWritten();
                 QFile::remove(FPath);
+            }
         } catch (...) {
         }
     }

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 using namespace EntryLines;
@@ -33,13 +32,13 @@ QString ProjectFolder()
     return dir;
 }
 
-void Put(QSaveFile& out, const char* data, qint64 size)
+void Put(TRebuildableFile& out, const char* data, qint64 size)
 {
-    if (out.write(data, size) != size)
+    if (out.device().write(data, size) != size)
         RaiseInOutError(Tr("write"), out.fileName(), out.errorString());
 }
 
-void CopyInto(QSaveFile& out, const QString& path)
+void CopyInto(TRebuildableFile& out, const QString& path)
 {
     QFile in(ResolveCase(path));
     if (!in.open(QIODevice::ReadOnly))
@@ -72,8 +71,8 @@ bool BuildCompiledTest(QString* failure)
             throw EInOutError(Tr("The question file %1 is damaged: its size is not a whole number of questions.")
                                   .arg(QDir::toNativeSeparators(QuestionPath)));
 
-        QSaveFile out(target);
-        if (!out.open(QIODevice::WriteOnly))
+        TRebuildableFile out(target);
+        if (!out.open())
             RaiseInOutError(Tr("create"), target, out.errorString());
         Put(out, reinterpret_cast<const char*>(&TestConfig), sizeof TestConfig);
         TCompiledHeader header;
@@ -81,18 +80,18 @@ bool BuildCompiledTest(QString* failure)
         Put(out, reinterpret_cast<const char*>(&header), sizeof header);
 
         qint32 entryOffset = CompiledDataOffset;
-        if (EntryPath.isEmpty() || !WriteCompiledEntryBlock(EntryPath, out))
+        if (EntryPath.isEmpty() || !WriteCompiledEntryBlock(EntryPath, out.device()))
             entryOffset = 0;
-        const qint64 questionsOffset = out.pos();
+        const qint64 questionsOffset = out.device().pos();
         if (questionsOffset + questions.size() > qint64(INT32_MAX))
             throw EInOutError(Tr("The compiled test %1 would be larger than 2 GB.").arg(target));
         header.EntryBlockOffset = entryOffset;
         header.QuestionsOffset = qint32(questionsOffset);
         header.QuestionCount = qint32(questions.size() / qsizetype(sizeof(TQuestionRecord)));
-        if (!out.seek(CompiledHeaderOffset))
+        if (!out.device().seek(CompiledHeaderOffset))
             RaiseInOutError(Tr("write"), target, out.errorString());
         Put(out, reinterpret_cast<const char*>(&header), sizeof header);
-        if (!out.seek(questionsOffset))
+        if (!out.device().seek(questionsOffset))
             RaiseInOutError(Tr("write"), target, out.errorString());
         Put(out, questions.constData(), questions.size());
         if (!out.commit())
@@ -108,8 +107,8 @@ bool BuildCompiledTest(QString* failure)
 void WriteExecutable(const QString& stub, const QString& compiled, const QString& exe)
 {
     const QString target = ResolveCase(exe);
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    TRebuildableFile out(target);
+    if (!out.open())
         RaiseInOutError(Tr("create"), target, out.errorString());
     CopyInto(out, stub);
     CopyInto(out, compiled);

@@ -8,8 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QSaveFile>
+#include <QScopeGuard>
 #include <QtEndian>
 
 #include <cerrno>
@@ -32,14 +31,24 @@ QString Tr(const char* text) { return QCoreApplication::translate("EntryFile", t
 
 // ---- the in-memory index ----------------------------------------------------
 
+// The sources the program writes; an entry's source is one of these (by Key)
+// or another text.
+const QString* const KnownSources[] = {&SourceIntro, &SourceQuest, &SourceInfo, &SourceHyper, &SourceComms};
+constexpr qint8 OtherSource = -1;
+
+// An entry holds only offsets into the indexed bytes: its name and source are
+// made into text when a lookup needs them, which keeps building the index to
+// little more than reading the file.
 struct TIndexedEntry {
-    qint64 SourceStart, BodyStart, TermStart, End;
-    int Previous;         // the entry before it with the same name key, or -1
+    qint64 Start, SourceStart, BodyStart, TermStart, End;
+    quint64 NameHash;     // of the name's Key
+    qint64 HeaderLen;
+    qint64 SourceLen;     // the source line, without its line end
+    qint32 Previous;      // the entry before it with the same name hash, or -1
+    qint8 Source;         // into KnownSources, or OtherSource
     bool Terminated;
     bool Bracketed;       // the header line ends with "]"
     bool IntroHeader;     // the header line begins with "[^INTRO"
-    QString Name;         // between the header's first and last character
-    QString SourceKey;    // the source line from its 8th character, upper-cased
 };
 
 struct TEntryIndex {
@@ -50,18 +59,41 @@ struct TEntryIndex {
     off_t Size = 0;
     timespec MTime {};
     timespec CTime {};
-    int Fd = -1;
+    // The file's bytes as they were indexed. Lookups read from here, so a
+    // lookup costs no read of the file and always sees the indexed contents.
+    QByteArray Data;
+    // When the file was last found unchanged, and the process's write count
+    // then (see GetIndex).
+    qint64 CheckedAt = 0;
+    quint64 CheckedWrites = 0;
     std::vector<TIndexedEntry> Entries;
-    QHash<QString, int> LastByName;   // name key -> last entry with it
+    // Open addressing on the name hash: each used slot holds a hash and one
+    // more than the last entry with it, whose Previous links lead to the others.
+    struct TSlot {
+        quint64 Hash;
+        qint32 Last;
+    };
+    std::vector<TSlot> Slots;
 
-    TEntryIndex() = default;
-    TEntryIndex(const TEntryIndex&) = delete;
-    TEntryIndex& operator=(const TEntryIndex&) = delete;
-    ~TEntryIndex()
+    QByteArrayView Header(const TIndexedEntry& e) const { return QByteArrayView(Data.constData() + e.Start, e.HeaderLen); }
+    QByteArrayView NameBytes(const TIndexedEntry& e) const { return HeaderName(Header(e)); }
+    QString Name(const TIndexedEntry& e) const { return LineToString(NameBytes(e)); }
+    QByteArrayView SourceValue(const TIndexedEntry& e) const;
+    // The last entry whose name hash is h, or -1.
+    qint32 LastWithHash(quint64 h) const
     {
-        if (Fd >= 0)
-            ::close(Fd);
+        if (Slots.empty())
+            return -1;
+        const size_t mask = Slots.size() - 1;
+        for (size_t i = size_t(h) & mask;; i = (i + 1) & mask) {
+            const TSlot& slot = Slots[i];
+            if (slot.Last == 0)
+                return -1;
+            if (slot.Hash == h)
+                return slot.Last - 1;
+        }
     }
+
     bool Same(const struct stat& st) const
     {
         return st.st_dev == Dev && st.st_ino == Ino && st.st_size == Size && st.st_mtim.tv_sec == MTime.tv_sec
@@ -88,38 +120,126 @@ void Forget(const QString& path)
 
 QString SystemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
-// Reads exactly [start, end) of an indexed file.
-QByteArray ReadRange(const TEntryIndex& index, qint64 start, qint64 end)
+// [start, end) of the indexed bytes.
+QByteArrayView IndexedRange(const TEntryIndex& index, qint64 start, qint64 end)
 {
-    QByteArray data;
-    data.resize(end - start);
-    qint64 done = 0;
-    while (done < data.size()) {
-        const ssize_t got = ::pread(index.Fd, data.data() + done, size_t(data.size() - done), off_t(start + done));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            RaiseInOutError(Tr("read"), index.Path, SystemReason(errno));
-        }
-        if (got == 0)
-            RaiseInOutError(Tr("read"), index.Path, Tr("The file changed while it was read."));
-        done += got;
-    }
-    return data;
+    return QByteArrayView(index.Data.constData() + start, end - start);
+}
+
+QByteArrayView TEntryIndex::SourceValue(const TIndexedEntry& e) const
+{
+    return e.SourceLen > 7 ? QByteArrayView(Data.constData() + e.SourceStart + 7, e.SourceLen - 7) : QByteArrayView();
 }
 
 // The known sources share one string each.
 QString SourceKeyOf(QByteArrayView value)
 {
-    for (const QString* known : {&SourceIntro, &SourceQuest, &SourceInfo, &SourceHyper, &SourceComms})
+    for (const QString* known : KnownSources)
         if (value.size() == known->size() && QLatin1String(value.data(), value.size()) == *known)
             return *known;
     return Key(LineToString(value));
 }
 
+qint8 KnownSourceOf(const QString& key)
+{
+    for (size_t i = 0; i < std::size(KnownSources); ++i)
+        if (key == *KnownSources[i])
+            return qint8(i);
+    return OtherSource;
+}
+
+// A hash of a name's Key, the same whether it is made from the stored bytes
+// or from the text asked for (FNV-1a over the UTF-16 units).
+struct TNameHasher {
+    quint64 H = 14695981039346656037ull;
+    void Add(char16_t u)
+    {
+        H = (H ^ (u & 0xFF)) * 1099511628211ull;
+        H = (H ^ (u >> 8)) * 1099511628211ull;
+    }
+    // Mixed, so that the low bits the table uses depend on every unit: names
+    // like "Q0001" to "Q5000" would otherwise crowd together.
+    quint64 Value() const
+    {
+        quint64 x = H;
+        x ^= x >> 33;
+        x *= 0xff51afd7ed558ccdull;
+        x ^= x >> 33;
+        x *= 0xc4ceb9fe1a85ec53ull;
+        x ^= x >> 33;
+        return x;
+    }
+};
+
+quint64 HashOfKey(QStringView key)
+{
+    TNameHasher h;
+    for (QChar c : key)
+        h.Add(c.unicode());
+    return h.Value();
+}
+
+bool IsAscii(QByteArrayView b)
+{
+    for (char c : b)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+quint64 HashOfNameBytes(QByteArrayView name)
+{
+    if (!IsAscii(name))
+        return HashOfKey(Key(LineToString(name)));
+    TNameHasher h;
+    for (char c : name)
+        h.Add(char16_t(AsciiUpper(c)));
+    return h.Value();
+}
+
+// Whether the stored name's Key is key (already a Key).
+bool NameKeyIs(QByteArrayView name, QStringView key)
+{
+    if (!IsAscii(name))
+        return Key(LineToString(name)) == key;
+    if (name.size() != key.size())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i)
+        if (char16_t(AsciiUpper(name[i])) != key[i].unicode())
+            return false;
+    return true;
+}
+
+// Whether the stored name is exactly text.
+bool NameIs(QByteArrayView name, QStringView text)
+{
+    if (!IsAscii(name))
+        return LineToString(name) == text;
+    if (name.size() != text.size())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i)
+        if (char16_t(name[i]) != text[i].unicode())
+            return false;
+    return true;
+}
+
+// Whether the entry's source is key (already a Key), known being
+// KnownSourceOf(key).
+bool SourceIs(const TEntryIndex& index, const TIndexedEntry& e, const QString& key, qint8 known)
+{
+    if (known != OtherSource || e.Source != OtherSource)
+        return e.Source == known;
+    return SourceKeyOf(index.SourceValue(e)) == key;
+}
+
 void AddEntry(TEntryIndex& index, const char* data, const TScannedEntry& s)
 {
     TIndexedEntry e;
+    e.Start = s.Start;
+    e.HeaderLen = s.HeaderLen;
+    e.SourceLen = s.SourceLen;
     e.SourceStart = s.SourceStart;
     e.BodyStart = s.BodyStart;
     e.TermStart = s.TermStart;
@@ -128,12 +248,28 @@ void AddEntry(TEntryIndex& index, const char* data, const TScannedEntry& s)
     const QByteArrayView header = s.Header(data);
     e.Bracketed = header.size() >= 2 && header.endsWith(']');
     e.IntroHeader = header.startsWith("[^INTRO");
-    e.Name = LineToString(HeaderName(header));
-    e.SourceKey = SourceKeyOf(s.SourceValue(data));
-    int& last = index.LastByName[Key(e.Name)];
-    e.Previous = last - 1;
-    last = int(index.Entries.size()) + 1;   // stored one up: a new slot reads 0
-    index.Entries.push_back(std::move(e));
+    e.NameHash = HashOfNameBytes(HeaderName(header));
+    const QByteArrayView source = s.SourceValue(data);
+    e.Source = OtherSource;
+    for (size_t i = 0; i < std::size(KnownSources) && e.Source == OtherSource; ++i)
+        if (source.size() == KnownSources[i]->size()
+            && QLatin1String(source.data(), source.size()) == *KnownSources[i])
+            e.Source = qint8(i);
+    if (e.Source == OtherSource)
+        e.Source = KnownSourceOf(Key(LineToString(source)));
+
+    const size_t mask = index.Slots.size() - 1;
+    const qint32 self = qint32(index.Entries.size());
+    for (size_t i = size_t(e.NameHash) & mask;; i = (i + 1) & mask) {
+        TEntryIndex::TSlot& slot = index.Slots[i];
+        if (slot.Last == 0 || slot.Hash == e.NameHash) {
+            e.Previous = slot.Last - 1;
+            slot.Hash = e.NameHash;
+            slot.Last = self + 1;
+            break;
+        }
+    }
+    index.Entries.push_back(e);
 }
 
 TIndexPtr BuildIndex(const QString& path, const QByteArray& encoded)
@@ -141,11 +277,12 @@ TIndexPtr BuildIndex(const QString& path, const QByteArray& encoded)
     auto index = std::make_shared<TEntryIndex>();
     index->Path = path;
     index->EncodedPath = encoded;
-    index->Fd = ::open(encoded.constData(), O_RDONLY | O_CLOEXEC);
-    if (index->Fd < 0)
+    const int fd = ::open(encoded.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         RaiseInOutError(Tr("open"), path, SystemReason(errno));
+    const auto closeFd = qScopeGuard([fd] { ::close(fd); });
     struct stat st {};
-    if (::fstat(index->Fd, &st) != 0)
+    if (::fstat(fd, &st) != 0)
         RaiseInOutError(Tr("open"), path, SystemReason(errno));
     index->Dev = st.st_dev;
     index->Ino = st.st_ino;
@@ -153,12 +290,12 @@ TIndexPtr BuildIndex(const QString& path, const QByteArray& encoded)
     index->MTime = st.st_mtim;
     index->CTime = st.st_ctim;
 
-    // One pass over the whole file; the bytes are dropped once it is indexed.
-    QByteArray buf;
+    // One pass over the whole file, whose bytes the index keeps.
+    QByteArray& buf = index->Data;
     buf.resize(qsizetype(st.st_size));
     qint64 readPos = 0;
     while (readPos < buf.size()) {
-        const ssize_t got = ::pread(index->Fd, buf.data() + readPos, size_t(buf.size() - readPos), off_t(readPos));
+        const ssize_t got = ::read(fd, buf.data() + readPos, size_t(buf.size() - readPos));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -168,15 +305,42 @@ TIndexPtr BuildIndex(const QString& path, const QByteArray& encoded)
         readPos += got;
     }
     buf.truncate(readPos);
+    buf.squeeze();
     const std::vector<TScannedEntry> scanned = ScanEntries(buf.constData(), buf.size());
     // Whatever was read is what the index describes; if the file grew or
     // shrank meanwhile, the next lookup sees another size and rebuilds.
     index->Size = off_t(readPos);
     index->Entries.reserve(scanned.size());
-    index->LastByName.reserve(qsizetype(scanned.size()));
+    size_t slots = 16;
+    while (slots < scanned.size() * 2)
+        slots *= 2;
+    index->Slots.assign(slots, TEntryIndex::TSlot {0, 0});
     for (const TScannedEntry& e : scanned)
         AddEntry(*index, buf.constData(), e);
     return index;
+}
+
+qint64 MonotonicNs()
+{
+    timespec t {};
+    ::clock_gettime(CLOCK_MONOTONIC, &t);
+    return qint64(t.tv_sec) * 1000000000LL + t.tv_nsec;
+}
+
+// Asking the system whether the file changed costs more than a lookup itself.
+// An index found unchanged less than this long ago is trusted again without
+// asking, unless this process has written a file since: its own changes are
+// seen at once, another program's within this time. Another program's change
+// is not ordered against our reads anyway, so this delay is no loss.
+constexpr qint64 RecheckNs = 2 * 1000000LL;
+
+void Move(qsizetype slot)
+{
+    if (slot > 0) {
+        TIndexPtr found = gIndexes[size_t(slot)];
+        gIndexes.erase(gIndexes.begin() + slot);
+        gIndexes.insert(gIndexes.begin(), found);   // most recently used first
+    }
 }
 
 // The current index of the file, or null when the file does not exist.
@@ -184,6 +348,18 @@ TIndexPtr GetIndex(const QString& file)
 {
     if (file.isEmpty())
         return nullptr;
+    const quint64 writes = FileWriteCount();
+    for (size_t i = 0; i < gIndexes.size(); ++i) {
+        TEntryIndex& known = *gIndexes[i];
+        if (known.Path != file)
+            continue;
+        if (known.CheckedWrites == writes && MonotonicNs() - known.CheckedAt < RecheckNs) {
+            Move(qsizetype(i));
+            return gIndexes.front();
+        }
+        break;
+    }
+    const qint64 checkedAt = MonotonicNs();
     // The name as given first: one system call for the common case.
     QString path = file;
     qsizetype slot = -1;
@@ -213,11 +389,15 @@ TIndexPtr GetIndex(const QString& file)
         TIndexPtr found = gIndexes[size_t(slot)];
         gIndexes.erase(gIndexes.begin() + slot);
         if (found->Same(st)) {
+            found->CheckedAt = checkedAt;
+            found->CheckedWrites = writes;
             gIndexes.insert(gIndexes.begin(), found);   // most recently used first
             return found;
         }
     }
     TIndexPtr fresh = BuildIndex(path, encoded);
+    fresh->CheckedAt = checkedAt;
+    fresh->CheckedWrites = writes;
     // File times advance in clock ticks of a few milliseconds: a same-size
     // rewrite within the tick of the last change would go unnoticed. An index
     // of a file changed that recently serves this call only.
@@ -234,7 +414,7 @@ TIndexPtr GetIndex(const QString& file)
 }
 
 // Every line of [start, end) of the file as text.
-void AppendLines(QStringList& out, const QByteArray& data)
+void AppendLines(QStringList& out, QByteArrayView data)
 {
     ForEachLine(data.constData(), data.size(), 0,
                 [&](qint64, const char* p, qint64 n, qint64) { out.append(LineToString(p, n)); });
@@ -244,9 +424,11 @@ void AppendLines(QStringList& out, const QByteArray& data)
 const TIndexedEntry* FindLast(const TEntryIndex& index, const QString& name, const QString& source)
 {
     const QString sourceKey = Key(source);
-    for (int k = index.LastByName.value(Key(name)) - 1; k >= 0; k = index.Entries[size_t(k)].Previous) {
+    const qint8 known = KnownSourceOf(sourceKey);
+    const QString nameKey = Key(name);
+    for (qint32 k = index.LastWithHash(HashOfKey(nameKey)); k >= 0; k = index.Entries[size_t(k)].Previous) {
         const TIndexedEntry& e = index.Entries[size_t(k)];
-        if (e.SourceKey == sourceKey)
+        if (SourceIs(index, e, sourceKey, known) && NameKeyIs(index.NameBytes(e), nameKey))
             return &e;
     }
     return nullptr;
@@ -257,7 +439,7 @@ void AppendEntryText(const TEntryIndex& index, const TIndexedEntry& e, QStringLi
 {
     if (e.BodyStart >= e.TermStart)
         return;
-    const QByteArray body = ReadRange(index, e.BodyStart, e.TermStart);
+    const QByteArrayView body = IndexedRange(index, e.BodyStart, e.TermStart);
     bool first = true;   // line 2, "text=", is skipped
     ForEachLine(body.constData(), body.size(), 0, [&](qint64, const char* p, qint64 n, qint64) {
         if (first)
@@ -339,6 +521,7 @@ QByteArray TextEntryBytes(const QString& header, const QString& source, const QS
 // never holds half an entry; a last line without its line end gets one first.
 void AppendBytes(const QString& file, QByteArray bytes)
 {
+    NoteFileWritten();
     const QString path = ResolveCase(file);
     Forget(path);
     QFile f(path);
@@ -410,6 +593,7 @@ bool HasNonEmptyLine(const QByteArray& data)
 // deletes the file when nothing but empty lines would be left.
 void StoreImage(const TImage& im, const QByteArray& data, bool removeWhenEmpty)
 {
+    NoteFileWritten();
     Forget(im.Path);
     if (removeWhenEmpty && !HasNonEmptyLine(data)) {
         QFile f(im.Path);
@@ -496,8 +680,9 @@ bool IsQuestionEntry(const char* data, const TScannedEntry& e, const QByteArray&
 
 const TIndexedEntry* FindLastIntro(const TEntryIndex& index)
 {
+    const qint8 intro = KnownSourceOf(SourceIntro);
     for (auto k = index.Entries.rbegin(); k != index.Entries.rend(); ++k)
-        if (k->IntroHeader && k->SourceKey == SourceIntro)
+        if (k->IntroHeader && k->Source == intro)
             return &*k;
     return nullptr;
 }
@@ -592,8 +777,9 @@ bool EntrySourceExists(const QString& file, const QString& source)
     if (!index)
         return false;
     const QString key = Key(source);
+    const qint8 known = KnownSourceOf(key);
     for (const TIndexedEntry& e : index->Entries)
-        if (e.SourceKey == key)
+        if (SourceIs(*index, e, key, known))
             return true;
     return false;
 }
@@ -604,9 +790,10 @@ void ListEntryNames(QStringList& names, const QString& file, const QString& sour
     if (!index)
         return;
     const QString key = Key(source);
+    const qint8 known = KnownSourceOf(key);
     for (const TIndexedEntry& e : index->Entries)
-        if (e.SourceKey == key)
-            names.append(e.Name);
+        if (SourceIs(*index, e, key, known))
+            names.append(index->Name(e));
 }
 
 bool ReadEntry(const QString& file, const QString& name, const QString& source, QStringList& lines)
@@ -618,8 +805,8 @@ bool ReadEntry(const QString& file, const QString& name, const QString& source, 
     const TIndexedEntry* e = FindLast(*index, name, source);
     if (!e)
         return false;
-    lines.append(e->Name);
-    AppendLines(lines, ReadRange(*index, e->SourceStart, e->End));
+    lines.append(index->Name(*e));
+    AppendLines(lines, IndexedRange(*index, e->SourceStart, e->End));
     // An entry cut short (no terminator) reads as if it had one, as its
     // compiled form does.
     if (!e->Terminated)
@@ -702,9 +889,10 @@ bool ReadQuestionEntry(const QString& file, const QString& identifier, QStringLi
         return false;
     // The header must be exactly "[" + identifier + "]" and the source QUEST:
     // a hyperlink named like the identifier is another entry.
-    for (int k = index->LastByName.value(Key(identifier)) - 1; k >= 0; k = index->Entries[size_t(k)].Previous) {
+    const qint8 quest = KnownSourceOf(SourceQuest);
+    for (qint32 k = index->LastWithHash(HashOfKey(Key(identifier))); k >= 0; k = index->Entries[size_t(k)].Previous) {
         const TIndexedEntry& e = index->Entries[size_t(k)];
-        if (e.Bracketed && e.Name == identifier && e.SourceKey == SourceQuest) {
+        if (e.Bracketed && e.Source == quest && NameIs(index->NameBytes(e), identifier)) {
             AppendEntryText(*index, e, text);
             return true;
         }
@@ -902,11 +1090,12 @@ bool CompileEntryFile(const QString& file, const QString& extension)
     if (!QFileInfo(path).isFile())
         return false;
     const QString target = QFileInfo(path).dir().filePath(BaseName(file) + u'.' + extension);
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    // The compiled block is made again from the entry file whenever needed.
+    TRebuildableFile out(target);
+    if (!out.open())
         RaiseInOutError(Tr("create"), target, out.errorString());
-    if (!WriteCompiledEntryBlock(path, out))
-        return false;   // removed meanwhile; QSaveFile leaves nothing behind
+    if (!WriteCompiledEntryBlock(path, out.device()))
+        return false;   // removed meanwhile; the temporary file goes with out
     if (!out.commit())
         RaiseInOutError(Tr("write"), target, out.errorString());
     return true;

@@ -14,8 +14,13 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "model/ansi.h"
 
@@ -126,7 +131,71 @@ private:
     qint64 FPendingLen = 0;
 };
 
+// The first position at or after from holding "[" or "]", or size. Sixteen
+// bytes at a time where SSE2 is there (every x86-64 processor has it).
+inline qint64 FindBracket(const char* data, qint64 from, qint64 size)
+{
+    qint64 i = from;
+#if defined(__SSE2__)
+    const __m128i open = _mm_set1_epi8('['), close = _mm_set1_epi8(']');
+    for (; i + 32 <= size; i += 32) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 16));
+        const unsigned lo = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(a, open), _mm_cmpeq_epi8(a, close))));
+        const unsigned hi = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(b, open), _mm_cmpeq_epi8(b, close))));
+        if (lo | hi)
+            return i + __builtin_ctz(lo | (hi << 16));
+    }
+#endif
+    for (; i < size; ++i)
+        if (data[i] == '[' || data[i] == ']')
+            return i;
+    return size;
+}
+
+// Every entry of the data, by the scanner's rules, fed only the lines that
+// can matter to them: those beginning with "[" or "]" and the line after a
+// "[" line. Other lines are skipped by searching for the bracket characters,
+// which are rare in entry bodies; the result is TEntryScanner's.
 inline std::vector<TScannedEntry> ScanEntries(const char* data, qint64 size)
+{
+    TEntryScanner s;
+    // The line at pos: its length without the line end, and where the next begins.
+    auto line = [&](qint64 pos, qint64& len, qint64& next) {
+        const void* nl = std::memchr(data + pos, '\n', size_t(size - pos));
+        const qint64 end = nl ? static_cast<const char*>(nl) - data : size;
+        len = end - pos;
+        if (len > 0 && data[len + pos - 1] == '\r')
+            --len;
+        next = nl ? end + 1 : size;
+    };
+    qint64 pos = 0;   // lines before pos have been dealt with
+    for (qint64 at = FindBracket(data, 0, size); at < size; at = FindBracket(data, std::max(at + 1, pos), size)) {
+        if (at > 0 && data[at - 1] != '\n')
+            continue;   // inside a line: not a line that matters
+        qint64 len = 0, next = 0;
+        line(at, len, next);
+        s.Line(at, data + at, len, next);
+        pos = next;
+        if (data[at] == '[' && next < size) {
+            // The line after a header candidate decides whether it is one.
+            qint64 len2 = 0, next2 = 0;
+            line(next, len2, next2);
+            if (IsSourceLine(data + next, len2)) {
+                s.Line(next, data + next, len2, next2);
+                pos = next2;
+            } else {
+                s.Line(next, data + next, 0, next);   // as an empty line: drops the pending header
+            }
+        }
+    }
+    s.Finish(size);
+    return std::move(s.Entries);
+}
+
+// The scanner fed every line: the plain statement of the rules, which the
+// fast scan above must match.
+inline std::vector<TScannedEntry> ScanEntriesLineByLine(const char* data, qint64 size)
 {
     TEntryScanner s;
     ForEachLine(data, size, 0, [&](qint64 st, const char* p, qint64 n, qint64 nx) { s.Line(st, p, n, nx); });

@@ -8,9 +8,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -135,6 +142,7 @@ bool SameFile(const QString& a, const QString& b)
 
 int CopyFile(const QString& source, const QString& target)
 {
+    NoteFileWritten();
     if (source == target)
         return 1;
     const QString src = ResolveCase(source);
@@ -169,6 +177,7 @@ int CopyFile(const QString& source, const QString& target)
 
 void CopyFileTo(const QString& source, const QString& target)
 {
+    NoteFileWritten();
     const QString src = ResolveCase(source);
     QString dst = QFileInfo(ResolveCase(target)).absoluteFilePath();
     if (QFileInfo(dst).isDir())
@@ -195,6 +204,13 @@ void CopyFileTo(const QString& source, const QString& target)
     if (!out.flush())
         RaiseInOutError(Tr("write"), dst, out.errorString());
 }
+
+namespace {
+std::atomic<quint64> gFileWrites {0};
+}
+
+quint64 FileWriteCount() { return gFileWrites.load(std::memory_order_acquire); }
+void NoteFileWritten() { gFileWrites.fetch_add(1, std::memory_order_acq_rel); }
 
 void SetAppendOutput(QIODevice* output) { gAppendOutput = output; }
 QIODevice* AppendOutput() { return gAppendOutput; }
@@ -383,8 +399,68 @@ QByteArray ReadWholeFile(const QString& path)
     return data;
 }
 
+TRebuildableFile::TRebuildableFile(const QString& target)
+    : FTarget(target)
+{
+    // A link is followed, so the file it names is replaced and the link stays.
+    const QFileInfo info(target);
+    if (info.isSymLink() && !info.canonicalFilePath().isEmpty())
+        FTarget = info.canonicalFilePath();
+}
+
+TRebuildableFile::~TRebuildableFile()
+{
+    if (FTemporary.isEmpty() || FCommitted)
+        return;
+    FFile.close();
+    ::unlink(QFile::encodeName(FTemporary).constData());
+}
+
+bool TRebuildableFile::open()
+{
+    NoteFileWritten();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = FTarget + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
+        // 0666 less the user's umask, as any new file of the user's gets.
+        const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            FError = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        FTemporary = name;
+        if (!FFile.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            return false;
+        }
+        return true;
+    }
+    FError = Tr("No temporary file name is free.");
+    return false;
+}
+
+bool TRebuildableFile::commit()
+{
+    if (FTemporary.isEmpty() || FCommitted || !FFile.isOpen())
+        return false;
+    NoteFileWritten();
+    if (!FFile.flush())
+        return false;
+    FFile.close();
+    if (FFile.error() != QFileDevice::NoError)
+        return false;
+    if (::rename(QFile::encodeName(FTemporary).constData(), QFile::encodeName(FTarget).constData()) != 0) {
+        FError = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    FCommitted = true;
+    return true;
+}
+
 void WriteWholeFile(const QString& path, const QByteArray& data)
 {
+    NoteFileWritten();
     const QString real = ResolveCase(path);
     QSaveFile f(real);
     if (!f.open(QIODevice::WriteOnly))

@@ -245,6 +245,7 @@ void WriteQuestion(int index)
     if (QuestionPath.isEmpty())
         RaiseInOutError(Tr("create"), QuestionPath, Tr("No test project is open."));
     const QString real = ResolveCase(QuestionPath);
+    NoteFileWritten();
     QFile f(real);
     if (!f.open(QIODevice::ReadWrite))
         RaiseInOutError(Tr("open"), real, f.errorString());
@@ -278,6 +279,7 @@ void CompactQuestionFile()
             live.append(record, RecordSize);
     }
 
+    NoteFileWritten();
     if (live.isEmpty()) {
         // No question is left: the file goes, so the question commands are
         // disabled again.

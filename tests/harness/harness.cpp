@@ -1,5 +1,6 @@
 #include "harness.h"
 
+#include "model/fileutil.h"
 #include "model/testconfig.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
@@ -122,6 +123,7 @@ void TScratchDir::Write(const QString& name, const QByteArray& data) const
     QFile f(File(name));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << name.toStdString();
     ASSERT_EQ(f.write(data), data.size());
+    NoteFileWritten();   // as the program's own writers do
 }
 
 QByteArray TScratchDir::Read(const QString& name) const

@@ -3,6 +3,7 @@
 
 #include "model/compiledtest.h"
 #include "model/entryfile.h"
+#include "model/fileutil.h"
 #include "model/errors.h"
 #include "model/projectfiles.h"
 
@@ -50,6 +51,7 @@ protected:
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
+        NoteFileWritten();
     }
     static QByteArray Get(const QString& path)
     {

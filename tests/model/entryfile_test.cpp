@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/entryfile.h"
+#include "model/fileutil.h"
 #include "model/errors.h"
 
 #include <QDir>
@@ -25,6 +26,7 @@ protected:
         QFile f(F);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
+        NoteFileWritten();   // a write by this process, as the model's writers note theirs
     }
     QByteArray Get(const QString& path = QString()) const
     {
@@ -200,6 +202,33 @@ TEST_F(EntryFile, NamesUnderTwoSourcesAndLastWins)
     const QString lower = FDir.filePath(QStringLiteral("maths.qxr"));
     QFile::rename(F, lower);
     EXPECT_TRUE(ReadEntry(F, QStringLiteral("x"), QStringLiteral("INFO"), lines));
+}
+
+TEST_F(EntryFile, NamesAndSourcesCompareWithoutCaseBeyondAscii)
+{
+    // Windows-1252 names with accented and other letters, a source written in
+    // lower case and one the program never writes.
+    Put("[\xe9t\xe9]\r\nsource=hyper\r\ntype=3\r\ncommand=one.wav\r\n]\r\n\r\n"
+        "[Stra\xdf" "e \x8a]\r\nsource=Custom\r\ntype=3\r\ncommand=two.wav\r\n]\r\n\r\n"
+        "[\xc9T\xc9]\r\nsource=INFO\r\ntype=3\r\ncommand=three.wav\r\n]\r\n\r\n");
+    QStringList lines;
+    ASSERT_TRUE(ReadEntry(F, QStringLiteral("\u00c9t\u00e9"), QStringLiteral("HYPER"), lines));
+    EXPECT_EQ(lines.value(0), QStringLiteral("\u00e9t\u00e9"));
+    EXPECT_EQ(lines.value(3), QStringLiteral("command=one.wav"));
+    ASSERT_TRUE(ReadEntry(F, QStringLiteral("\u00e9t\u00e9"), QStringLiteral("info"), lines));
+    EXPECT_EQ(lines.value(0), QStringLiteral("\u00c9T\u00c9"));
+    ASSERT_TRUE(ReadEntry(F, QStringLiteral("stra\u00dfe \u0161"), QStringLiteral("custom"), lines));
+    EXPECT_EQ(lines.value(3), QStringLiteral("command=two.wav"));
+    EXPECT_FALSE(ReadEntry(F, QStringLiteral("\u00e9t\u00e9"), QStringLiteral("COMMS"), lines));
+    EXPECT_FALSE(ReadEntry(F, QStringLiteral("ete"), QStringLiteral("HYPER"), lines));
+
+    QStringList names;
+    ListEntryNames(names, F, QStringLiteral("custom"));
+    EXPECT_EQ(names, QStringList{QStringLiteral("Stra\u00dfe \u0160")});
+    EXPECT_TRUE(EntrySourceExists(F, QStringLiteral("CUSTOM")));
+    EXPECT_TRUE(EntrySourceExists(F, QStringLiteral("Hyper")));
+    EXPECT_FALSE(EntrySourceExists(F, QStringLiteral("QUEST")));
+    EXPECT_TRUE(EntryNameTaken(F, QStringLiteral("\u00c9T\u00e9"), QString(), QStringLiteral("HYPER")));
 }
 
 TEST_F(EntryFile, EntryNameTakenCaseRules)
@@ -429,7 +458,23 @@ TEST_F(EntryFile, IndexFollowsChangesMadeBehindItsBack)
     Put(other);
     ASSERT_TRUE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
     EXPECT_EQ(lines.value(3), QStringLiteral("command=PIC.BMP,42"));
+
+    // Another program's change (a write this process does not note) is seen
+    // within a few milliseconds, also one that keeps the size.
+    QThread::msleep(120);
+    ASSERT_TRUE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
+    other.replace("PIC.BMP,42", "PIC.BMP,17");
+    {
+        QFile f(F);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(other), other.size());
+    }
+    QThread::msleep(5);
+    ASSERT_TRUE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
+    EXPECT_EQ(lines.value(3), QStringLiteral("command=PIC.BMP,17"));
+
     QFile::remove(F);
+    NoteFileWritten();
     EXPECT_FALSE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
 }
 

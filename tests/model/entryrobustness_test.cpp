@@ -5,6 +5,7 @@
 
 #include "model/compiledtest.h"
 #include "model/entryfile.h"
+#include "model/fileutil.h"
 #include "model/errors.h"
 
 #include <QDir>
@@ -29,6 +30,7 @@ protected:
         QFile f(F);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
+        NoteFileWritten();   // a write by this process, as the model's writers note theirs
     }
     QByteArray Get(const QString& path) const
     {

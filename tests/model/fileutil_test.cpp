@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -356,6 +357,61 @@ TEST(FileUtil, WholeFileWritesReplaceAtomically)
         EXPECT_TRUE(e.Message().contains(QStringLiteral("x"))) << e.what();
     }
     EXPECT_THROW(ReadWholeFile(d.File(QStringLiteral("none"))), EInOutError);
+}
+
+TEST(FileUtil, RebuildableFileReplacesItsTargetOnlyWhenCommitted)
+{
+    Scratch d;
+    d.Write(QStringLiteral("GEO.QXC"), "old");
+    const QString target = d.File(QStringLiteral("GEO.QXC"));
+    const quint64 writesBefore = FileWriteCount();
+    {
+        TRebuildableFile out(target);
+        ASSERT_TRUE(out.open()) << out.errorString().toStdString();
+        ASSERT_EQ(out.device().write("new and longer"), 14);
+        ASSERT_TRUE(out.device().seek(0));
+        ASSERT_EQ(out.device().write("NEW"), 3);
+        // Until the commit the old contents stand, beside one temporary file.
+        EXPECT_EQ(d.Read(target), QByteArray("old"));
+        EXPECT_EQ(QDir(d.Path()).entryList(QDir::Files).size(), 2);
+        ASSERT_TRUE(out.commit());
+        EXPECT_FALSE(out.commit());
+    }
+    EXPECT_GT(FileWriteCount(), writesBefore);
+    EXPECT_EQ(d.Read(target), QByteArray("NEW and longer"));
+    EXPECT_EQ(QDir(d.Path()).entryList(QDir::Files), QStringList({"GEO.QXC"}));
+    // A new file gets the permissions any new file of the user's gets.
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    const QFileDevice::Permissions perms = QFileInfo(target).permissions();
+    EXPECT_EQ(bool(perms & QFileDevice::WriteOther), !(mask & 002));
+    EXPECT_TRUE(perms & QFileDevice::ReadOwner);
+
+    // Given up: the target stays and the temporary file goes.
+    {
+        TRebuildableFile out(target);
+        ASSERT_TRUE(out.open());
+        out.device().write("half");
+    }
+    EXPECT_EQ(d.Read(target), QByteArray("NEW and longer"));
+    EXPECT_EQ(QDir(d.Path()).entryList(QDir::Files), QStringList({"GEO.QXC"}));
+
+    // Through a link the file it names is replaced; the link stays a link.
+    ASSERT_TRUE(QFile::link(target, d.File(QStringLiteral("LINK.QXC"))));
+    {
+        TRebuildableFile out(d.File(QStringLiteral("LINK.QXC")));
+        ASSERT_TRUE(out.open());
+        out.device().write("via link");
+        ASSERT_TRUE(out.commit());
+    }
+    EXPECT_TRUE(QFileInfo(d.File(QStringLiteral("LINK.QXC"))).isSymLink());
+    EXPECT_EQ(d.Read(target), QByteArray("via link"));
+
+    // A folder that does not exist: refused with a reason, nothing made.
+    TRebuildableFile nowhere(d.File(QStringLiteral("nodir/GEO.QXC")));
+    EXPECT_FALSE(nowhere.open());
+    EXPECT_FALSE(nowhere.errorString().isEmpty());
+    EXPECT_FALSE(nowhere.commit());
 }
 
 } // namespace
