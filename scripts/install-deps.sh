@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6opengl6-dev
   qt6-multimedia-dev libqt6multimedia6 libqt6multimediawidgets6
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  libgl-dev libxkbcommon-dev
+  libgl-dev libxkbcommon-dev libfontconfig-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libwmf-dev libwmf-bin libgd-dev libjpeg-dev libjpeg-turbo-progs fonts-urw-base35
   libfluidsynth-dev fluid-soundfont-gm

@@ -3,6 +3,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
+
 namespace {
 int gDepthOverride = 0;
 }
@@ -39,3 +43,31 @@ int ScreenDepth()
 }
 
 void SetScreenDepthOverride(int depth) { gDepthOverride = depth; }
+
+// fontconfig loads its configuration once per process and safely from any
+// thread: should Qt ask for it before the load here ends, it loads its own
+// copy and one of the two is dropped.
+struct TFontConfigurationLoad::TThread {
+    std::thread Worker;
+};
+
+TFontConfigurationLoad::TFontConfigurationLoad() : FThread(new TThread)
+{
+    try {
+        FThread->Worker = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: Qt loads the configuration when it needs it.
+    }
+}
+
+TFontConfigurationLoad::~TFontConfigurationLoad()
+{
+    Join();
+    delete FThread;
+}
+
+void TFontConfigurationLoad::Join()
+{
+    if (FThread->Worker.joinable())
+        FThread->Worker.join();
+}

@@ -19,3 +19,20 @@ TFontDesc QFontToFontDesc(const QFont& font, quint32 colour);
 // Screen depth in bits per pixel; tests may inject one (0 clears it).
 int ScreenDepth();
 void SetScreenDepthOverride(int depth);
+
+// Loads the system's font configuration on a second thread. The first window
+// that measures text needs it, and loading it takes about ten milliseconds
+// that the start-up can spend building the application meanwhile. Join (or
+// the destructor) waits until it is loaded.
+class TFontConfigurationLoad {
+public:
+    TFontConfigurationLoad();
+    ~TFontConfigurationLoad();
+    TFontConfigurationLoad(const TFontConfigurationLoad&) = delete;
+    TFontConfigurationLoad& operator=(const TFontConfigurationLoad&) = delete;
+    void Join();
+
+private:
+    struct TThread;
+    TThread* FThread;
+};

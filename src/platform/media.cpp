@@ -5,23 +5,17 @@
 #include "model/errors.h"
 #include "model/fileutil.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioOutput>
-#include <QAudioSink>
-#include <QBuffer>
+#include "platform/mediabackend.h"
+
 #include <QCoreApplication>
-#include <QEventLoop>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QMediaMetaData>
-#include <QMediaPlayer>
-#include <QTimer>
-#include <QUrl>
-#include <QVideoFrame>
-#include <QVideoSink>
-#include <QPainter>
+#include <QVarLengthArray>
+#include <QWidget>
 #include <QtEndian>
+
+#include <cstdio>
 
 #include <fluidsynth.h>
 
@@ -78,22 +72,58 @@ const TFluidApi* FluidApi()
     return ok ? &api : nullptr;
 }
 
-// Runs a local event loop until done() or the timeout; user input waits.
-void WaitFor(const std::function<bool()>& done, int timeoutMs)
+// Where the media module may be: beside the running program, then in the
+// folder the programs were built into (tests and benchmarks run elsewhere).
+QStringList MediaModuleCandidates()
 {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 20);
+    QStringList dirs;
+    if (QCoreApplication::instance())
+        dirs << QCoreApplication::applicationDirPath();
+#ifdef QUENDRA_MODULE_DIR
+    dirs << QStringLiteral(QUENDRA_MODULE_DIR);
+#endif
+    QStringList files;
+    for (const QString& d : dirs) {
+        const QString f = QDir(d).filePath(QStringLiteral(QUENDRA_MEDIA_BACKEND_FILE));
+        if (!files.contains(f))
+            files << f;
+    }
+    return files;
 }
 
 } // namespace
+
+TMediaBackend* MediaBackend()
+{
+    // Opened once and kept open until the process ends.
+    static TMediaBackend* const backend = []() -> TMediaBackend* {
+        for (const QString& file : MediaModuleCandidates()) {
+            if (!QFileInfo::exists(file))
+                continue;
+            const QByteArray name = QFile::encodeName(file);
+            auto lib = std::make_unique<TDynLib>(std::initializer_list<const char*>{name.constData()});
+            TMediaBackendEntry entry = nullptr;
+            if (!lib->Resolve(entry, QUENDRA_MEDIA_BACKEND_ENTRY))
+                continue;
+            if (TMediaBackend* b = entry(MediaBackendVersion)) {
+                lib.release();   // the module stays loaded while the process runs
+                return b;
+            }
+            std::fprintf(stderr, "quendra: %s is of another version\n", name.constData());
+        }
+        std::fprintf(stderr, "quendra: the media module %s is missing: sound and video cannot be played\n",
+                     QUENDRA_MEDIA_BACKEND_FILE);
+        return nullptr;
+    }();
+    return backend;
+}
 
 bool HasAudioOutput()
 {
     if (gAudioOverride >= 0)
         return gAudioOverride != 0;
-    return !QMediaDevices::audioOutputs().isEmpty();
+    TMediaBackend* b = MediaBackend();
+    return b && b->HasAudioOutput();
 }
 
 void SetAudioOutputOverride(int state) { gAudioOverride = state; }
@@ -104,35 +134,13 @@ void PlayWaveFile(const QString& file)
     QCoreApplication::processEvents();
     if (!HasAudioOutput())
         return;
-    QByteArray data = ReadWholeFile(ResolveCase(file));
+    const QByteArray data = ReadWholeFile(ResolveCase(file));
     if (gWaveSink) {
         gWaveSink(file, data);
         return;
     }
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QMediaPlayer player;
-    QAudioOutput output;
-    player.setAudioOutput(&output);
-    player.setSourceDevice(&buffer, QUrl::fromLocalFile(QFileInfo(file).fileName()));
-    bool ended = false;
-    QObject::connect(&player, &QMediaPlayer::mediaStatusChanged, [&](QMediaPlayer::MediaStatus s) {
-        if (s == QMediaPlayer::EndOfMedia || s == QMediaPlayer::InvalidMedia)
-            ended = true;
-    });
-    QObject::connect(&player, &QMediaPlayer::errorOccurred, [&] { ended = true; });
-    player.play();
-    // A sound of unknown length is given a minute; a known one its length
-    // and some slack.
-    QElapsedTimer t;
-    t.start();
-    while (!ended) {
-        const qint64 limit = player.duration() > 0 ? player.duration() + 3000 : 60000;
-        if (t.elapsed() > limit)
-            break;
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    player.stop();
+    if (TMediaBackend* b = MediaBackend())
+        b->PlayWave(data, file);
 }
 
 QByteArray RenderMidi(const QByteArray& midi, const QString& name, int rate)
@@ -196,45 +204,11 @@ QByteArray RenderMidi(const QByteArray& midi, const QString& name, int rate)
     return pcm;
 }
 
-// ---- TVideoPicture ----
-
-TVideoPicture::TVideoPicture(QWidget* parent) : QWidget(parent), FSink(new QVideoSink(this))
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(FSink, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
-        if (!frame.isValid())
-            return;
-        FFrame = frame.toImage();
-        update();
-    });
-}
-
-void TVideoPicture::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    if (FFrame.isNull())
-        p.fillRect(rect(), Qt::black);
-    else
-        p.drawImage(rect(), FFrame);
-}
-
 // ---- TMediaPlayer ----
 
 TMediaPlayer::TMediaPlayer(QObject* parent) : QObject(parent) {}
 
-TMediaPlayer::~TMediaPlayer()
-{
-    if (FSink)
-        FSink->stop();
-    delete FSink;
-    if (FPlayer)
-        FPlayer->stop();
-    delete FPlayer;
-    delete FAudio;
-    if (FVideo && !FVideo->parent())
-        delete FVideo;
-    delete FPcmBuffer;
-}
+TMediaPlayer::~TMediaPlayer() = default;
 
 void TMediaPlayer::Open(const QString& file)
 {
@@ -242,166 +216,69 @@ void TMediaPlayer::Open(const QString& file)
     const QString cannot = tr("The file %1 cannot be played").arg(file);
     if (!QFileInfo::exists(path))
         throw EInOutError(tr("The file %1 is missing").arg(file));
-    QByteArray head;
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            throw EQuendraError(cannot);
-        head = f.peek(4);
-        if (head == "MThd") {
-            FMidi = true;
-            if (f.size() > (16 << 20))
-                throw EQuendraError(cannot);
-            FPcm = RenderMidi(f.readAll(), file, MidiRate);
-            FPcmBuffer = new QBuffer(&FPcm);
-            FPcmBuffer->open(QIODevice::ReadOnly);
-            return;
-        }
-    }
-    FPlayer = new QMediaPlayer;
-    if (HasAudioOutput()) {
-        FAudio = new QAudioOutput;
-        FPlayer->setAudioOutput(FAudio);
-    }
-    FVideo = new TVideoPicture;
-    FVideo->setObjectName(QStringLiteral("VideoDisplay"));
-    FPlayer->setVideoSink(FVideo->Sink());
-    FPlayer->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-    WaitFor([this] {
-        const auto s = FPlayer->mediaStatus();
-        return s == QMediaPlayer::LoadedMedia || s == QMediaPlayer::InvalidMedia
-               || FPlayer->error() != QMediaPlayer::NoError;
-    }, 8000);
-    if (FPlayer->mediaStatus() != QMediaPlayer::LoadedMedia || FPlayer->error() != QMediaPlayer::NoError)
+    TMediaBackend* backend = MediaBackend();
+    if (!backend)
         throw EQuendraError(cannot);
-    FVideoSize = FPlayer->metaData().value(QMediaMetaData::Resolution).toSize();
-    if (!FPlayer->hasVideo()) {
-        delete FVideo;
-        FVideoSize = QSize();
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw EQuendraError(cannot);
+    std::unique_ptr<TMediaBackendPlayer> player = backend->NewPlayer();
+    if (f.peek(4) == "MThd") {
+        if (f.size() > (16 << 20))
+            throw EQuendraError(cannot);
+        player->OpenSound(RenderMidi(f.readAll(), file, MidiRate), MidiRate, HasAudioOutput());
+    } else {
+        f.close();
+        if (!player->OpenVideo(QFileInfo(path).absoluteFilePath(), HasAudioOutput()))
+            throw EQuendraError(cannot);
     }
-}
-
-void TMediaPlayer::StartMidiOutput()
-{
-    if (!HasAudioOutput())
-        return;
-    if (!FSink) {
-        QAudioFormat format;
-        format.setSampleRate(MidiRate);
-        format.setChannelCount(2);
-        format.setSampleFormat(QAudioFormat::Int16);
-        FSink = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
-    }
-    if (FSink->state() == QAudio::SuspendedState)
-        FSink->resume();
-    else
-        FSink->start(FPcmBuffer);
+    F = std::move(player);
 }
 
 void TMediaPlayer::Play()
 {
-    if (FPlayer) {
-        FPlayer->play();
-        FPlaying = true;
-        return;
-    }
-    if (!FMidi)
-        return;
-    if (Position() >= Length())
-        Previous();
-    FMidiOffsetMs = Position();
-    FClock.start();
-    FPlaying = true;
-    StartMidiOutput();
+    if (F)
+        F->Play();
 }
 
 void TMediaPlayer::Pause()
 {
-    if (FPlayer) {
-        FPlayer->pause();
-    } else if (FMidi && FPlaying) {
-        FMidiOffsetMs = Position();
-        if (FSink)
-            FSink->suspend();
-    }
-    FPlaying = false;
+    if (F)
+        F->Pause();
 }
 
 void TMediaPlayer::Stop()
 {
-    if (FPlayer) {
-        FPlayer->stop();
-        FPlayer->setPosition(0);
-    } else if (FMidi) {
-        if (FSink)
-            FSink->stop();
-        FPcmBuffer->seek(0);
-        FMidiOffsetMs = 0;
-    }
-    FPlaying = false;
+    if (F)
+        F->Stop();
 }
 
 void TMediaPlayer::Previous()
 {
-    if (FPlayer) {
-        FPlayer->setPosition(0);
-        return;
-    }
-    if (!FMidi)
-        return;
-    const bool playing = FPlaying;
-    if (FSink)
-        FSink->stop();
-    FPcmBuffer->seek(0);
-    FMidiOffsetMs = 0;
-    FPlaying = false;
-    if (playing)
-        Play();
+    if (F)
+        F->Previous();
 }
 
 void TMediaPlayer::StepFirstFrame()
 {
-    if (!FPlayer || !FVideo)
-        return;
-    bool gotFrame = false;
-    QVideoSink* sink = FVideo->Sink();
-    auto c = connect(sink, &QVideoSink::videoFrameChanged, this, [&](const QVideoFrame& f) {
-        if (f.isValid()) {
-            gotFrame = true;
-            if (!FVideoSize.isValid())
-                FVideoSize = f.size();
-        }
-    });
-    FPlayer->pause();
-    WaitFor([&] { return gotFrame; }, 3000);
-    disconnect(c);
+    if (F)
+        F->StepFirstFrame();
 }
 
 void TMediaPlayer::RefreshFrame()
 {
-    if (FPlayer && FVideo && !FPlaying)
-        FPlayer->setPosition(FPlayer->position());
+    if (F)
+        F->RefreshFrame();
 }
 
-qint64 TMediaPlayer::Length() const
-{
-    if (FPlayer)
-        return FPlayer->duration();
-    return FMidi ? qint64(FPcm.size()) / 4 * 1000 / MidiRate : 0;
-}
+qint64 TMediaPlayer::Length() const { return F ? F->Length() : 0; }
+qint64 TMediaPlayer::Position() const { return F ? F->Position() : 0; }
+bool TMediaPlayer::IsPlaying() const { return F && F->IsPlaying(); }
+QSize TMediaPlayer::VideoSize() const { return F ? F->VideoSize() : QSize(); }
+QWidget* TMediaPlayer::VideoWidget() const { return F ? F->VideoWidget() : nullptr; }
 
-qint64 TMediaPlayer::Position() const
+const QByteArray& TMediaPlayer::RenderedSound() const
 {
-    if (FPlayer)
-        return FPlayer->position();
-    if (!FMidi)
-        return 0;
-    qint64 pos = FMidiOffsetMs;
-    if (FPlaying) {
-        if (FSink)
-            pos = FPcmBuffer->pos() / 4 * 1000 / MidiRate;
-        else
-            pos = FMidiOffsetMs + FClock.elapsed();
-    }
-    return qMin(pos, Length());
+    static const QByteArray none;
+    return F ? F->Sound() : none;
 }

@@ -1,23 +1,15 @@
 #pragma once
 // Sound and video: WAV sounds played to the end, and a player for AVI
-// videos (Qt Multimedia) and MIDI files (rendered by FluidSynth with the
-// General MIDI sound font).
+// videos (Qt Multimedia, in a module opened on first use) and MIDI files
+// (rendered by FluidSynth with the General MIDI sound font).
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
-#include <QImage>
-#include <QWidget>
 #include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
 
-class QAudioOutput;
-class QAudioSink;
-class QBuffer;
-class QMediaPlayer;
 class QWidget;
 
 // True when the machine has an audio output. Tests may force the answer
@@ -41,23 +33,12 @@ void PlayWaveFile(const QString& file);
 // font is missing.
 QByteArray RenderMidi(const QByteArray& midi, const QString& name, int rate);
 
-class QVideoSink;
+class TMediaBackend;
+class TMediaBackendPlayer;
 
-// Shows the frames of a video sink, stretched over the widget.
-class TVideoPicture : public QWidget {
-    Q_OBJECT
-public:
-    explicit TVideoPicture(QWidget* parent = nullptr);
-    QVideoSink* Sink() const { return FSink; }
-    const QImage& Frame() const { return FFrame; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QVideoSink* FSink;
-    QImage FFrame;
-};
+// The media module (see mediabackend.h), opened on first use; nullptr, with
+// the reason on stderr, when it is missing or of another version.
+TMediaBackend* MediaBackend();
 
 // The AVI and MIDI player of the media window.
 class TMediaPlayer : public QObject {
@@ -80,27 +61,14 @@ public:
 
     qint64 Length() const;     // milliseconds
     qint64 Position() const;   // milliseconds
-    bool IsPlaying() const { return FPlaying; }
-    bool HasVideo() const { return FVideo != nullptr; }
-    QSize VideoSize() const { return FVideoSize; }
+    bool IsPlaying() const;
+    bool HasVideo() const { return VideoWidget() != nullptr; }
+    QSize VideoSize() const;
     // The video picture, to be placed in the window (nullptr for MIDI).
-    TVideoPicture* VideoWidget() const { return FVideo; }
+    QWidget* VideoWidget() const;
     // MIDI: the rendered samples (tests check what would have played).
-    const QByteArray& RenderedSound() const { return FPcm; }
+    const QByteArray& RenderedSound() const;
 
 private:
-    void StartMidiOutput();
-
-    QMediaPlayer* FPlayer = nullptr;
-    QAudioOutput* FAudio = nullptr;
-    QPointer<TVideoPicture> FVideo;
-    QSize FVideoSize;
-    bool FPlaying = false;
-    // MIDI
-    bool FMidi = false;
-    QByteArray FPcm;
-    QBuffer* FPcmBuffer = nullptr;
-    QAudioSink* FSink = nullptr;
-    qint64 FMidiOffsetMs = 0;     // position when the clock last started
-    QElapsedTimer FClock;         // position clock when no audio output exists
+    std::unique_ptr<TMediaBackendPlayer> F;
 };

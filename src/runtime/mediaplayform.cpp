@@ -72,7 +72,7 @@ void TMediaPlayForm::OpenMedia(const QString& file)
     MediaPlayer1->Open(file);
     ProgressBar1->setRange(0, int(qMax<qint64>(1, MediaPlayer1->Length())));
     ProgressBar1->setValue(0);
-    if (TVideoPicture* video = MediaPlayer1->VideoWidget()) {
+    if (QWidget* video = MediaPlayer1->VideoWidget()) {
         video->setParent(Bevel1);
         MediaPlayer1->StepFirstFrame();
         SizeToVideo(MediaPlayer1->VideoSize().isValid() ? MediaPlayer1->VideoSize() : QSize(320, 240));
@@ -89,7 +89,7 @@ void TMediaPlayForm::SizeToVideo(const QSize& video)
     const int buttonsRight = MediaButtons->geometry().right() + 1 + Margin;
     if (video.isValid() && !video.isEmpty()) {
         Bevel1->resize(video.width() + 8, video.height() + 8);
-        if (TVideoPicture* w = MediaPlayer1->VideoWidget())
+        if (QWidget* w = MediaPlayer1->VideoWidget())
             w->setGeometry(4, 4, video.width(), video.height());
         Bevel1->show();
         const int width = qMax(buttonsRight, Bevel1->geometry().right() + 1 + Margin);
