@@ -3,8 +3,10 @@
 
 #include "model/errors.h"
 #include "platform/media.h"
+#include "platform/mediabackend.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -92,6 +94,28 @@ TEST_F(MediaTest, VideoOpensWithItsSize)
     dir.Write(QStringLiteral("junk.avi"), QByteArray("RIFF") + QByteArray(100, 'x'));
     TMediaPlayer junk;
     EXPECT_THROW(junk.Open(dir.File(QStringLiteral("junk.avi"))), EQuendraError);
+}
+
+} // namespace
+
+namespace {
+
+// The programs must not load Qt Multimedia at start: only the media module
+// names it among the libraries it needs.
+TEST(MediaModule, OnlyTheModuleNeedsQtMultimedia)
+{
+    const auto needsMultimedia = [](const QString& path) {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+        return f.readAll().contains("libQt6Multimedia.so");
+    };
+    for (const char* program : {"quendra", "vistrel.exe", "quedrix.bin"})
+        EXPECT_FALSE(needsMultimedia(QStringLiteral(QUENDRA_BIN_DIR "/") + QLatin1String(program))) << program;
+    EXPECT_TRUE(needsMultimedia(QStringLiteral(QUENDRA_BIN_DIR "/" QUENDRA_MEDIA_BACKEND_FILE)));
+    // The module is found from the tests too, and answers the same object
+    // every time.
+    ASSERT_NE(MediaBackend(), nullptr);
+    EXPECT_EQ(MediaBackend(), MediaBackend());
 }
 
 } // namespace
