@@ -12,8 +12,12 @@
 #include <QtEndian>
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <utility>
+
+#include <sys/mman.h>
 
 extern "C" {
 #include <jpeglib.h>
@@ -180,6 +184,44 @@ QImage RenderMetafile(const QByteArray& raw, const QString& name, const QSize& r
     return image;
 }
 
+// A picture of many megabytes gets memory of its own, mapped in pages of
+// 2 MB where the system offers them: touching a fresh mapping page by page
+// costs more than decoding a large photograph. Smaller pictures, and any
+// failure to map, take QImage's usual memory.
+void UnmapPixels(void* info)
+{
+    const auto* mapping = static_cast<const std::pair<void*, size_t>*>(info);
+    ::munmap(mapping->first, mapping->second);
+    delete mapping;
+}
+
+QImage NewPicture(int width, int height, QImage::Format format)
+{
+    constexpr size_t Large = size_t(8) << 20;
+    constexpr size_t HugePage = size_t(2) << 20;
+    const qsizetype bytesPerLine = qsizetype(width) * 4;
+    const size_t bytes = size_t(bytesPerLine) * size_t(height);
+    if (format != QImage::Format_RGB32 || width <= 0 || height <= 0 || bytes < Large)
+        return QImage(width, height, format);
+    // Aligned to a large page: map one more and trim the ends.
+    const size_t length = (bytes + HugePage - 1) / HugePage * HugePage;
+    void* raw = ::mmap(nullptr, length + HugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED)
+        return QImage(width, height, format);
+    const uintptr_t start = (reinterpret_cast<uintptr_t>(raw) + HugePage - 1) & ~uintptr_t(HugePage - 1);
+    const size_t head = start - reinterpret_cast<uintptr_t>(raw);
+    if (head > 0)
+        ::munmap(raw, head);
+    if (HugePage - head > 0)
+        ::munmap(reinterpret_cast<void*>(start + length), HugePage - head);
+    void* pixels = reinterpret_cast<void*>(start);
+#ifdef MADV_HUGEPAGE
+    ::madvise(pixels, length, MADV_HUGEPAGE);
+#endif
+    auto* mapping = new std::pair<void*, size_t>(pixels, length);
+    return QImage(static_cast<uchar*>(pixels), width, height, bytesPerLine, format, UnmapPixels, mapping);
+}
+
 // JPEG decoded by libjpeg-turbo straight into the picture's own pixels (no
 // per-line conversion afterwards). A null image when this decoder cannot
 // serve (CMYK pictures, damaged data); the caller then tries Qt's reader.
@@ -217,7 +259,7 @@ QImage DecodeJpeg(const QByteArray& data)
     }
     info.out_color_space = JCS_EXT_BGRX;
     jpeg_start_decompress(&info);
-    error.Image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
+    error.Image = NewPicture(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
     if (error.Image.isNull()) {
         jpeg_destroy_decompress(&info);
         return QImage();

@@ -47,6 +47,29 @@ TEST_F(PicturesTest, BitmapsByContentAndCase)
     EXPECT_EQ(Thrown([] { LoadPicture(QStringLiteral("NONE.BMP")); }), QStringLiteral("The file NONE.BMP is missing"));
 }
 
+TEST_F(PicturesTest, LargePhotographsKeepTheirPixelsInCopies)
+{
+    // Over 8 MB of pixels: the picture lives in memory mapped for it alone.
+    TScratchDir dir;
+    const QImage pattern = TestMedia::Pattern(2100, 1100);
+    dir.Write(QStringLiteral("BIG.JPG"), TestMedia::Encode(pattern, "JPEG", 90));
+    QImage copy;
+    {
+        const QImage big = LoadPicture(dir.File(QStringLiteral("BIG.JPG")));
+        ASSERT_EQ(big.size(), QSize(2100, 1100));
+        EXPECT_TRUE(Near(big.pixel(10, 10), qRgb(255, 255, 0)));
+        EXPECT_TRUE(Near(big.pixel(2090, 1090), qRgb(0, 128, 0)));
+        EXPECT_TRUE(Near(big.pixel(1040, 540), qRgb(255, 255, 0)));
+        copy = big;
+    }
+    // The copy outlives the first picture, and a change to it stays its own.
+    EXPECT_TRUE(Near(copy.pixel(2090, 1090), qRgb(0, 128, 0)));
+    QImage changed = copy;
+    changed.setPixel(0, 0, qRgb(1, 2, 3));
+    EXPECT_EQ(changed.pixel(0, 0) & 0xFFFFFF, qRgb(1, 2, 3) & 0xFFFFFF);
+    EXPECT_TRUE(Near(copy.pixel(0, 0), qRgb(255, 255, 0)));
+}
+
 TEST_F(PicturesTest, MetafileRendered)
 {
     TScratchDir dir;
