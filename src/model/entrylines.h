@@ -207,20 +207,34 @@ inline std::vector<TScannedEntry> ScanEntriesLineByLine(const char* data, qint64
 // converts fast; only lines holding the other bytes go character by character.
 inline QString LineToString(const char* p, qint64 n)
 {
+    if (n <= 0)
+        return QString::fromLatin1(p, 0);   // empty, not null, as every reader gave it
+    // Widened as it is checked, in one pass: a byte of 0x80..0x9F sends the
+    // line to the character-by-character conversion.
+    QString out(n, Qt::Uninitialized);
+    char16_t* o = reinterpret_cast<char16_t*>(out.data());
     qint64 i = 0;
-    // Eight bytes at a time while they are plain ASCII.
-    for (; i + 8 <= n; i += 8) {
-        quint64 w;
-        std::memcpy(&w, p + i, 8);
-        if (w & 0x8080808080808080ull)
-            break;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        if (_mm_movemask_epi8(v) != 0) {
+            // High bytes: Latin-1 unless one is 0x80..0x9F (signed -128..-97).
+            const __m128i c1 = _mm_cmplt_epi8(v, _mm_set1_epi8(char(0xA0)));
+            if (_mm_movemask_epi8(c1) != 0)
+                return AnsiToString(p, int(n));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + i + 8), _mm_unpackhi_epi8(v, zero));
     }
+#endif
     for (; i < n; ++i) {
         const unsigned char b = static_cast<unsigned char>(p[i]);
         if (b >= 0x80 && b <= 0x9F)
             return AnsiToString(p, int(n));
+        o[i] = b;
     }
-    return QString::fromLatin1(p, n);
+    return out;
 }
 inline QString LineToString(QByteArrayView b) { return LineToString(b.data(), b.size()); }
 

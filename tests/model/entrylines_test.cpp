@@ -75,4 +75,25 @@ TEST(EntryLines, FastScanFindsWhatTheLineByLineScanFinds)
     }
 }
 
+TEST(EntryLines, LineToStringAgreesWithTheFullConversion)
+{
+    // Every byte value, at places in and around the 16-byte steps, in lines
+    // of several lengths: the fast conversion gives what the full one gives.
+    for (int length : {1, 15, 16, 17, 40}) {
+        for (int at : {0, 7, 15, 16, 31, 39}) {
+            if (at >= length)
+                continue;
+            for (int b = 0; b < 256; ++b) {
+                std::string line(size_t(length), 'a');
+                line[size_t(at)] = char(b);
+                const QString fast = LineToString(line.data(), qint64(line.size()));
+                ASSERT_EQ(fast, AnsiToString(line.data(), int(line.size())))
+                    << "byte " << b << " at " << at << " of " << length;
+            }
+        }
+    }
+    EXPECT_FALSE(LineToString("", 0).isNull());
+    EXPECT_TRUE(LineToString("", 0).isEmpty());
+}
+
 } // namespace
