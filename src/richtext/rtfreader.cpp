@@ -1,6 +1,7 @@
 #include "rtfreader.h"
 
 #include "codepages.h"
+#include "rtfformat.h"
 #include "model/errors.h"
 
 #include <QCoreApplication>
@@ -176,15 +177,7 @@ size_t qHash(const TCharProps& p, size_t seed = 0)
                       p.VAlign);
 }
 
-struct TParaProps {
-    quint8 Align = 0;     // 0 left, 1 centre, 2 right, 3 justified
-    int Left = 0, Right = 0, First = 0, Before = 0, After = 0;   // twips
-    bool operator==(const TParaProps& o) const
-    {
-        return Align == o.Align && Left == o.Left && Right == o.Right && First == o.First &&
-               Before == o.Before && After == o.After;
-    }
-};
+using TParaProps = TRtfParaFormat;
 
 struct TState {
     TCharProps Char;

@@ -1,6 +1,7 @@
 #include "rtfwriter.h"
 
 #include "codepages.h"
+#include "rtfformat.h"
 #include "model/ansi.h"
 
 #include <QColor>
@@ -27,15 +28,7 @@ struct TRunFormat {
     int VAlign = 0;       // 0 normal, 1 super, 2 sub
 };
 
-struct TParaFormat {
-    int Align = 0;        // 0 left, 1 centre, 2 right, 3 justified
-    int Left = 0, Right = 0, First = 0, Before = 0, After = 0;   // twips
-    bool operator==(const TParaFormat& o) const
-    {
-        return Align == o.Align && Left == o.Left && Right == o.Right && First == o.First &&
-               Before == o.Before && After == o.After;
-    }
-};
+using TParaFormat = TRtfParaFormat;
 
 class TRtfWriter {
 public:
