@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/errors.h"
+#include "model/fileutil.h"
 #include "model/projectfiles.h"
 #include "model/testconfig.h"
 
@@ -74,6 +75,7 @@ protected:
         QFile f(Path + name);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
+        NoteFileWritten();
     }
     QByteArray Read(const QString& name)
     {
