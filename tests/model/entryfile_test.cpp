@@ -443,35 +443,40 @@ TEST_F(EntryFile, MalformedFilesNeverBreakTheReaders)
 
 TEST_F(EntryFile, IndexFollowsChangesMadeBehindItsBack)
 {
-    Put(CmdA);
     QStringList lines;
-    ASSERT_TRUE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
-    // Same size, other content, at once and after the file has aged.
-    QByteArray other = CmdA;
-    other.replace("PIC.BMP,20", "PIC.BMP,99");
-    Put(other);
-    ASSERT_TRUE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
-    EXPECT_EQ(lines.value(3), QStringLiteral("command=PIC.BMP,99"));
-    QThread::msleep(120);
-    ASSERT_TRUE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
-    other.replace("PIC.BMP,99", "PIC.BMP,42");
-    Put(other);
-    ASSERT_TRUE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
-    EXPECT_EQ(lines.value(3), QStringLiteral("command=PIC.BMP,42"));
-
-    // Another program's change (a write this process does not note) is seen
-    // within a few milliseconds, also one that keeps the size.
-    QThread::msleep(120);
-    ASSERT_TRUE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
-    other.replace("PIC.BMP,42", "PIC.BMP,17");
-    {
+    const auto command = [&] {
+        EXPECT_TRUE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
+        return lines.value(3);
+    };
+    // Same-size rewrites of the command, by this process's writers (Put notes
+    // its write) or by another program (nothing noted).
+    QByteArray text = CmdA;
+    const auto rewrite = [&](const char* from, const char* to, bool noted) {
+        text.replace(from, to);
+        if (noted) {
+            Put(text);
+            return;
+        }
         QFile f(F);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(f.write(other), other.size());
-    }
+        ASSERT_EQ(f.write(text), text.size());
+    };
+    Put(text);
+    command();
+    // At once, and after the file has aged.
+    rewrite("PIC.BMP,20", "PIC.BMP,99", true);
+    EXPECT_EQ(command(), QStringLiteral("command=PIC.BMP,99"));
+    QThread::msleep(120);
+    command();
+    rewrite("PIC.BMP,99", "PIC.BMP,42", true);
+    EXPECT_EQ(command(), QStringLiteral("command=PIC.BMP,42"));
+
+    // Another program's change is seen within a few milliseconds.
+    QThread::msleep(120);
+    command();
+    rewrite("PIC.BMP,42", "PIC.BMP,17", false);
     QThread::msleep(5);
-    ASSERT_TRUE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
-    EXPECT_EQ(lines.value(3), QStringLiteral("command=PIC.BMP,17"));
+    EXPECT_EQ(command(), QStringLiteral("command=PIC.BMP,17"));
 
     QFile::remove(F);
     NoteFileWritten();
