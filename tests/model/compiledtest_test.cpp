@@ -1,6 +1,8 @@
 // The compiled test, the executable and the compiled entry block reader.
 #include <gtest/gtest.h>
 
+#include "bytes.h"
+
 #include "model/compiledtest.h"
 #include "model/entryfile.h"
 #include "model/fileutil.h"
@@ -12,15 +14,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+using namespace TestBytes;
+
 namespace {
 
-QByteArray Le32(quint32 v)
-{
-    QByteArray b(4, 0);
-    for (int i = 0; i < 4; ++i)
-        b[i] = char((v >> (8 * i)) & 0xFF);
-    return b;
-}
 
 class CompiledTest : public ::testing::Test {
 protected:

@@ -1,6 +1,8 @@
 // Entry-file routines against file contents written out by hand.
 #include <gtest/gtest.h>
 
+#include "bytes.h"
+
 #include "model/entryfile.h"
 #include "model/fileutil.h"
 #include "model/errors.h"
@@ -10,6 +12,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
+
+using namespace TestBytes;
 
 namespace {
 
@@ -331,19 +335,6 @@ TEST_F(EntryFile, EarlierCommandFormatIsConverted)
     EXPECT_EQ(Files(), QStringList{QStringLiteral("MATHS.QXR")});
     ConvertEntryCommands(FDir.filePath(QStringLiteral("NONE.QXR")));   // no file: nothing
     EXPECT_EQ(Files(), QStringList{QStringLiteral("MATHS.QXR")});
-}
-
-QByteArray Le32(quint32 v)
-{
-    QByteArray b(4, 0);
-    for (int i = 0; i < 4; ++i)
-        b[i] = char((v >> (8 * i)) & 0xFF);
-    return b;
-}
-
-QByteArray Short(const QByteArray& text, int capacity)
-{
-    return char(text.size()) + text + QByteArray(capacity - text.size(), 0);
 }
 
 TEST_F(EntryFile, CompiledBlockOfHyperThenInfo)

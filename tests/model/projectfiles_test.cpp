@@ -2,6 +2,8 @@
 // against bytes written by hand in the tests.
 #include <gtest/gtest.h>
 
+#include "bytes.h"
+
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/projectfiles.h"
@@ -15,24 +17,10 @@
 
 #include <unistd.h>
 
+using namespace TestBytes;
+
 namespace {
 
-QByteArray Le16(int v) { return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF)); }
-QByteArray Le32(quint32 v)
-{
-    QByteArray b(4, 0);
-    for (int i = 0; i < 4; ++i)
-        b[i] = char((v >> (8 * i)) & 0xFF);
-    return b;
-}
-// A short string field: length byte, text, zero fill up to the capacity.
-QByteArray Short(const QByteArray& text, int capacity)
-{
-    QByteArray b(1, char(text.size()));
-    b += text;
-    b += QByteArray(capacity - text.size(), 0);
-    return b;
-}
 
 QByteArray ConfigBytes(const TTestConfig& c) { return QByteArray(reinterpret_cast<const char*>(&c), sizeof c); }
 

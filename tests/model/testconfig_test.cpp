@@ -1,9 +1,13 @@
 // The default record against bytes worked out by hand from the record layout.
 #include <gtest/gtest.h>
 
+#include "bytes.h"
+
 #include "model/testconfig.h"
 
 #include <QByteArray>
+
+using namespace TestBytes;
 
 namespace {
 
@@ -12,13 +16,6 @@ QByteArray Bytes() { return QByteArray(reinterpret_cast<const char*>(&TestConfig
 // A length byte followed by the text.
 QByteArray Short(const char* text) { return QByteArray(1, char(qstrlen(text))) + QByteArray(text); }
 
-QByteArray Le32(quint32 v)
-{
-    QByteArray b(4, 0);
-    for (int i = 0; i < 4; ++i)
-        b[i] = char((v >> (8 * i)) & 0xFF);
-    return b;
-}
 
 class ConfigDefaults : public ::testing::Test {
 protected:
