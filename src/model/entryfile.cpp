@@ -343,29 +343,32 @@ void Move(qsizetype slot)
     }
 }
 
+// Where the index of this path is kept, or -1.
+qsizetype SlotOf(const QString& path)
+{
+    for (size_t i = 0; i < gIndexes.size(); ++i)
+        if (gIndexes[i]->Path == path)
+            return qsizetype(i);
+    return -1;
+}
+
 // The current index of the file, or null when the file does not exist.
 TIndexPtr GetIndex(const QString& file)
 {
     if (file.isEmpty())
         return nullptr;
     const quint64 writes = FileWriteCount();
-    for (size_t i = 0; i < gIndexes.size(); ++i) {
-        TEntryIndex& known = *gIndexes[i];
-        if (known.Path != file)
-            continue;
+    qsizetype slot = SlotOf(file);
+    if (slot >= 0) {
+        const TEntryIndex& known = *gIndexes[size_t(slot)];
         if (known.CheckedWrites == writes && MonotonicNs() - known.CheckedAt < RecheckNs) {
-            Move(qsizetype(i));
+            Move(slot);
             return gIndexes.front();
         }
-        break;
     }
     const qint64 checkedAt = MonotonicNs();
     // The name as given first: one system call for the common case.
     QString path = file;
-    qsizetype slot = -1;
-    for (size_t i = 0; i < gIndexes.size(); ++i)
-        if (gIndexes[i]->Path == file)
-            slot = qsizetype(i);
     QByteArray encoded = slot >= 0 ? gIndexes[size_t(slot)]->EncodedPath : QFile::encodeName(path);
     struct stat st {};
     if (::stat(encoded.constData(), &st) != 0) {
@@ -376,10 +379,7 @@ TIndexPtr GetIndex(const QString& file)
             Forget(path);
             return nullptr;
         }
-        slot = -1;
-        for (size_t i = 0; i < gIndexes.size(); ++i)
-            if (gIndexes[i]->Path == path)
-                slot = qsizetype(i);
+        slot = SlotOf(path);
     }
     if (!S_ISREG(st.st_mode)) {
         Forget(path);
