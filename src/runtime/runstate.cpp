@@ -1,4 +1,5 @@
 #include "runtime/runstate.h"
+#include "runtime/entrystore.h"
 
 #include <QDateTime>
 #include <QTime>
@@ -16,6 +17,7 @@ quint32 (*RandomizeClock)() = SystemClockMilliseconds;
 
 QString RunBaseName;
 QString RunFileDir;
+std::shared_ptr<const TEntryStore> RunEntries;
 
 quint32 SystemClockMilliseconds()
 {

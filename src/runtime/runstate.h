@@ -3,9 +3,12 @@
 // question screen and the results. Every test run starts from ResetRunState().
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "model/projectfiles.h"
+
+class TEntryStore;
 
 extern TRecList RunList;                 // run records in presentation order
 extern TQuestionRecord CurrentQuestion;  // the run record on screen
@@ -38,3 +41,8 @@ extern QString RunBaseName;
 extern QString RunFileDir;
 // RunFileDir + name, or name alone when RunFileDir is empty.
 QString RunFilePath(const QString& name);
+
+// Where the test being run reads its entries (question texts, attachments,
+// hyperlinks, feedback, the introduction): the project's entry file in the
+// tool, the compiled entry block in the runtime programs. Set before RunTest.
+extern std::shared_ptr<const TEntryStore> RunEntries;
