@@ -2,6 +2,7 @@
 
 #include "model/entryfile.h"
 #include "platform/messages.h"
+#include "runtime/entrydisplays.h"
 #include "runtime/hnotesform.h"
 #include "runtime/multimedia.h"
 
@@ -9,10 +10,6 @@
 #include <QDir>
 
 namespace {
-
-TTextEntryDisplay gTextDisplay = nullptr;
-
-QString Tr(const char* text) { return QCoreApplication::translate("ShowEntry", text); }
 
 // The value of the command line (line 3): everything after its first "=".
 QString CommandValue(const QStringList& lines)
@@ -24,8 +21,6 @@ QString CommandValue(const QStringList& lines)
 }
 
 } // namespace
-
-void SetTextEntryDisplay(TTextEntryDisplay display) { gTextDisplay = display; }
 
 void ShowEntry(const QStringList& lines)
 {
@@ -41,10 +36,10 @@ void ShowEntry(const QStringList& lines)
         SetEntryDisplayDefaults(display);
         QStringList text;
         ParseDisplayEntry(lines, display, text);
-        if (gTextDisplay)
-            gTextDisplay(code, display, text);
+        if (code == 1)
+            ShowTextWindow(display, text);
         else
-            NotAvailableYet(code == 1 ? Tr("Text window") : Tr("Graphic and text display"));
+            ShowViewPortDisplay(display, text);
         break;
     }
     case 2:

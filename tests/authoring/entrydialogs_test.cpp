@@ -7,6 +7,8 @@
 #include "platform/testscript.h"
 #include "runtime/buttlistform.h"
 #include "runtime/showentry.h"
+#include "runtime/txtvpdispform.h"
+#include "platform/richedit.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -74,20 +76,19 @@ TEST_F(EntryDialogsTest, DeleteAsksFirst)
     EXPECT_EQ(Entries(), Two.mid(Two.indexOf("[Q1^INFO^]")));
 }
 
-// Which display a display entry reaches, with what.
-int gShownCode = 0;
-TEntryDisplay gShown;
-QStringList gShownText;
-void RecordDisplay(int code, const TEntryDisplay& d, const QStringList& text)
-{
-    gShownCode = code;
-    gShown = d;
-    gShownText = text;
-}
-
 TEST_F(EntryDialogsTest, ShowEntryDispatchesByTypeCode)
 {
-    SetTextEntryDisplay(&RecordDisplay);
+    // A type-5 entry reaches the view-port display with its record and text.
+    int shown = 0;
+    TEntryDisplay seen{};
+    OnModal(QStringLiteral("TTxtVPDispForm"), [&](QDialog& d) {
+        auto& form = static_cast<TTxtVPDispForm&>(d);
+        ++shown;
+        seen = form.Display();
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Shown"));
+        EXPECT_EQ(form.RichEdit1->Text(), QStringLiteral("a"));
+        d.reject();
+    });
     TEntryDisplay d;
     SetEntryDisplayDefaults(d);
     d.VPLeft = 33;
@@ -97,19 +98,15 @@ TEST_F(EntryDialogsTest, ShowEntryDispatchesByTypeCode)
     QStringList lines;
     ASSERT_TRUE(ReadEntry(EntryPath, QStringLiteral("Shown"), QStringLiteral("HYPER"), lines));
     ShowEntry(lines);
-    EXPECT_EQ(gShownCode, 5);
-    EXPECT_EQ(gShown.VPLeft.get(), 33);
-    EXPECT_EQ(gShown.SBackColor.u(), 0x00112233u);
-    EXPECT_EQ(gShownText, QStringList{QStringLiteral("{\\rtf1 a}")});
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(seen.VPLeft.get(), 33);
+    EXPECT_EQ(seen.SBackColor.u(), 0x00112233u);
     EXPECT_EQ(CurrentEntryName, QStringLiteral("Shown"));
-    SetTextEntryDisplay(nullptr);
 
     // A header line as the first line loses its brackets; codes 11 and 12 do nothing.
-    gShownCode = 0;
     ShowEntry({QStringLiteral("[Odd]"), QStringLiteral("source=HYPER"), QStringLiteral("type=11"),
                QStringLiteral("command=x")});
     EXPECT_EQ(CurrentEntryName, QStringLiteral("Odd"));
-    EXPECT_EQ(gShownCode, 0);
     // A damaged entry is an error naming it, not a crash.
     EXPECT_THROW(ShowEntry({QStringLiteral("Broken"), QStringLiteral("source=HYPER")}), EQuendraError);
     EXPECT_THROW(ShowEntry({QStringLiteral("Broken"), QStringLiteral("source=HYPER"), QStringLiteral("type=1")}),

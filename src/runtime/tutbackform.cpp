@@ -1,0 +1,59 @@
+#include "runtime/tutbackform.h"
+
+#include "platform/wiatile.h"
+#include "runtime/background.h"
+#include "runtime/runpresentation.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+TTutBackForm::TTutBackForm(const TProgramSettings& program, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), FProgram(program)
+{
+    setObjectName(QStringLiteral("TutBackForm"));
+    setWindowTitle(program.ProgramTitle.str());
+    setAccessibleName(tr("Test background"));
+    ScreenPnl = new QWidget(this);
+    ScreenPnl->setObjectName(QStringLiteral("ScreenPnl"));
+    wiaTile1 = new TwiaTile(ScreenPnl);
+    wiaTile1->setObjectName(QStringLiteral("wiaTile1"));
+    wiaTile1->hide();
+    Image1 = new QLabel(ScreenPnl);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setScaledContents(true);
+    Image1->hide();
+    // The backdrop never takes the focus from the windows of the run.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+void TTutBackForm::ApplyBackgroundOnce()
+{
+    if (FApplied)
+        return;
+    FApplied = true;
+    ApplyBackground(BackgroundOf(FProgram), {ScreenPnl, Image1, wiaTile1});
+}
+
+void TTutBackForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ApplyBackgroundOnce();
+}
+
+void TTutBackForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ScreenPnl->setGeometry(rect());
+    wiaTile1->setGeometry(ScreenPnl->rect());
+    Image1->setGeometry(ScreenPnl->rect());
+}
+
+QWidget* CreateProgramBackdrop()
+{
+    auto* form = new TTutBackForm(TestConfig.Program);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        form->setGeometry(screen->geometry());
+    return form;
+}
