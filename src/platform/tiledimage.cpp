@@ -1,24 +1,7 @@
 #include "platform/tiledimage.h"
 
-#include <QPainter>
-
-TTiledImage::TTiledImage(QWidget* parent) : QWidget(parent)
+TTiledImage::TTiledImage(QWidget* parent) : TwiaTile(parent)
 {
+    // The tile covers the whole area, so nothing behind it needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void TTiledImage::SetImage(const QImage& image)
-{
-    FImage = image;
-    FTile = QPixmap::fromImage(image);
-    update();
-}
-
-void TTiledImage::paintEvent(QPaintEvent* e)
-{
-    QPainter p(this);
-    if (FTile.isNull())
-        p.fillRect(rect(), palette().window());
-    else
-        p.drawTiledPixmap(rect(), FTile);
 }

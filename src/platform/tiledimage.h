@@ -1,20 +1,11 @@
 #pragma once
-// A widget that tiles one image over its whole area.
+// The main window's wallpaper: the tiled-wallpaper control TwiaTile under
+// the name the main window knows it by.
 
-#include <QImage>
-#include <QWidget>
+#include "platform/wiatile.h"
 
-class TTiledImage : public QWidget {
+class TTiledImage : public TwiaTile {
     Q_OBJECT
 public:
     explicit TTiledImage(QWidget* parent = nullptr);
-    void SetImage(const QImage& image);
-    const QImage& Image() const { return FImage; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QImage FImage;
-    QPixmap FTile;
 };
