@@ -14,6 +14,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/tiledimage.h"
+#include "runtime/entrydisplays.h"
 #include "presentation/programconfig.h"
 #include "testdesign/testpresentation.h"
 
@@ -496,6 +497,8 @@ void Ttestmainform::SizePanel()
 void Ttestmainform::Timer1Timer()
 {
     Timer1->stop();
+    // The window is up: the design area is centred in its real frame.
+    SetDesignOrigin(frameGeometry());
     try {
         if (LowColourDisplay)
             ShowColourWarning();

@@ -31,6 +31,12 @@ void ClampViewPort(TEntryDisplay& d)
         d.VPTop = top;
 }
 
+void SetDesignOrigin(const QRect& frame)
+{
+    DesignLeft = frame.x() + (frame.width() - DesignWidth) / 2;
+    DesignTop = frame.y() + (frame.height() - DesignHeight) / 2;
+}
+
 bool ShowTextWindow(const TEntryDisplay& display, const QStringList& text)
 {
     TShowHTextForm form;

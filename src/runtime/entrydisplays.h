@@ -5,6 +5,7 @@
 // lines (one RTF document split into lines) modally and frees everything
 // when it closes.
 
+#include <QRect>
 #include <QStringList>
 
 #include "model/testconfig.h"
@@ -16,6 +17,11 @@ enum : int { DesignWidth = 640, DesignHeight = 480, MinViewPortSide = 5 };
 // size between 5 pixels and the area's, the position so that the whole
 // rectangle lies inside. A view-port already inside is left as it is.
 void ClampViewPort(TEntryDisplay& display);
+
+// The design origin: the top-left corner, in screen coordinates, of the
+// 640 x 480 design area centred in the main window's frame. The main window
+// sets it once it is shown, when its real geometry is known.
+void SetDesignOrigin(const QRect& mainWindowFrame);
 
 // The text window (TShowHTextForm); answers false, as designed.
 bool ShowTextWindow(const TEntryDisplay& display, const QStringList& text);

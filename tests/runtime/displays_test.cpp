@@ -193,6 +193,10 @@ TEST_F(DisplaysTest, BackdropAppliesItsBackgroundOnceAndFillsTheScreen)
 
 TEST_F(DisplaysTest, TextWindowPlacedAtTheDesignOriginAndClosedByKeysOnly)
 {
+    // The origin: the design area centred in the main window's frame.
+    SetDesignOrigin(QRect(100, 50, 1000, 700));
+    EXPECT_EQ(DesignLeft, 280);
+    EXPECT_EQ(DesignTop, 160);
     DesignLeft = 100;
     DesignTop = 50;
     TEntryDisplay d;
