@@ -26,6 +26,8 @@ TTutBackForm::TTutBackForm(const TProgramSettings& program, QWidget* parent)
     // The backdrop never takes the focus from the windows of the run.
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // The screen panel covers the whole window and paints the background.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TTutBackForm::ApplyBackgroundOnce()
@@ -34,6 +36,10 @@ void TTutBackForm::ApplyBackgroundOnce()
         return;
     FApplied = true;
     ApplyBackground(BackgroundOf(FProgram), {ScreenPnl, Image1, wiaTile1});
+    // Without a picture or wallpaper the panel fills itself (with the
+    // designed colour, or the face colour after a refused wallpaper).
+    if (wiaTile1->isHidden() && Image1->isHidden())
+        ScreenPnl->setAutoFillBackground(true);
 }
 
 void TTutBackForm::showEvent(QShowEvent* event)
