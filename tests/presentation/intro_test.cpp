@@ -15,10 +15,15 @@
 #include "presentation/introentryform.h"
 #include "presentation/intdesignbackform.h"
 #include "presentation/vpdesigntitleform.h"
+#include "presentation/hyptextadjform.h"
+#include "presentation/stretchhandle.h"
 #include "runtime/intdispform.h"
+#include "runtime/showhtextform.h"
 #include "runtime/runpresentation.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -292,6 +297,37 @@ TEST_F(IntroTest, TitleStatusAndMenuTexts)
     EXPECT_EQ(c.CloseCaption.str(), QStringLiteral("&Close"));
     EXPECT_EQ(c.AboutCaption.str(), QStringLiteral("&Info"));
     EXPECT_EQ(c.FindCaption.str(), QStringLiteral("&Find"));
+}
+
+TEST_F(IntroTest, EntryEditorImportsViewsAndAdjusts)
+{
+    Dir.Write(QStringLiteral("notes.txt"), "First line\r\nSecond line\r\n");
+    TEntryDisplay d;
+    SetEntryDisplayDefaults(d);
+    QStringList text;
+    OnModal(QStringLiteral("THypEntryForm"), [&](QDialog& dlg) {
+        auto& f = static_cast<THypEntryForm&>(dlg);
+        TestScript::Answer(QStringLiteral("open"), Dir.File(QStringLiteral("notes.txt")));
+        f.ImportBtn->click();
+        EXPECT_EQ(f.RichEdit1->Text(), QStringLiteral("First line\nSecond line"));
+        // View shows the text as it stands; Adjust moves the window.
+        OnModal(QStringLiteral("TShowHTextForm"), [](QDialog& w) {
+            EXPECT_EQ(static_cast<TShowHTextForm&>(w).RichEdit1->Text(), QStringLiteral("First line\nSecond line"));
+            w.accept();
+        });
+        f.ViewBtn->click();
+        OnModal(QStringLiteral("THypTextAdjForm"), [](QDialog& w) {
+            auto& a = static_cast<THypTextAdjForm&>(w);
+            QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+            QApplication::sendEvent(a.StretchHandle1, &right);
+            a.accept();
+        });
+        f.AdjustBtn->click();
+        f.OKBtn->click();
+    });
+    ASSERT_TRUE(EditDisplayText(d, text, DisplayModeText));
+    EXPECT_EQ(d.VPLeft.get(), 121);
+    EXPECT_FALSE(text.isEmpty());
 }
 
 TEST_F(IntroTest, FontTextWithSpacesInTheFaceName)
