@@ -70,7 +70,7 @@ TDesignBackForm::TDesignBackForm(QWidget* parent) : QDialog(parent)
     Panel1->setFrameShadow(QFrame::Sunken);
     Panel1->setMinimumSize(120, 60);
     Button3 = MakeButton(ColorGrpBx, "Button3", tr("&Select"));
-    Button3->setAccessibleName(tr("Select Background Color"));
+    Button3->setAccessibleDescription(tr("Background Color"));
     auto* cl = new QVBoxLayout(ColorGrpBx);
     cl->addWidget(Panel1);
     cl->addWidget(Button3);

@@ -171,7 +171,7 @@ TEntryTextForm::TEntryTextForm(QWidget* parent) : QDialog(parent)
     ImportBtn = MakeButton(top, "ImportBtn", tr("&Import File"));
     GroupBox1 = MakeGroup(top, "GroupBox1", tr("Background"));
     Button3 = MakeButton(GroupBox1, "Button3", tr("Color"));
-    Button3->setAccessibleName(tr("Background Color"));
+    Button3->setAccessibleDescription(tr("Background"));
     (new QHBoxLayout(GroupBox1))->addWidget(Button3);
     {
         auto* g = new QGridLayout(top);

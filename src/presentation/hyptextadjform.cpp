@@ -47,10 +47,12 @@ THypTextAdjForm::THypTextAdjForm(QWidget* parent) : QDialog(parent)
     Panel2 = new QFrame(Panel1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFixedHeight(20);
+    Panel2->setAccessibleName(tr("Caption bar"));
     SetPanelColour(Panel2, 0x800000);   // navy
     Panel3 = new QFrame(Panel1);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     SetPanelColour(Panel3, clWhite);
+    Panel3->setAccessibleName(tr("Text area"));
     RichEdit1 = new TRichEdit(Panel3);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setAccessibleName(tr("Text"));
@@ -62,6 +64,7 @@ THypTextAdjForm::THypTextAdjForm(QWidget* parent) : QDialog(parent)
     Panel4 = new QFrame(Panel1);
     Panel4->setObjectName(QStringLiteral("Panel4"));
     Panel4->setFixedHeight(26);
+    Panel4->setAccessibleName(tr("Button bar"));
     BitBtn1 = new QPushButton(tr("&OK"), Panel4);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setAccessibleName(tr("OK"));

@@ -17,10 +17,12 @@ TTBackForm::TTBackForm(QWidget* parent) : QDialog(parent)
     ScreenPnl->setObjectName(QStringLiteral("ScreenPnl"));
     wiaTile1 = new TwiaTile(ScreenPnl);
     wiaTile1->setObjectName(QStringLiteral("wiaTile1"));
+    wiaTile1->setAccessibleName(tr("Wallpaper"));
     wiaTile1->hide();
     Image1 = new QLabel(ScreenPnl);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
+    Image1->setAccessibleName(tr("Picture"));
     Image1->hide();
     for (QWidget* w : {ScreenPnl, static_cast<QWidget*>(wiaTile1), static_cast<QWidget*>(Image1)})
         w->installEventFilter(this);

@@ -25,6 +25,7 @@ TScreenDisplayForm::TScreenDisplayForm(QWidget* parent) : QDialog(parent)
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    MainMenu1->setAccessibleName(tr("Menu"));
     MQuit = MainMenu1->addAction(tr("&Close"));
     MQuit->setObjectName(QStringLiteral("MQuit"));
     MHelp = MainMenu1->addAction(tr("&Help"));
@@ -54,13 +55,16 @@ TScreenDisplayForm::TScreenDisplayForm(QWidget* parent) : QDialog(parent)
     ScreenPnl->setAccessibleName(tr("Screen"));
     wiaTile1 = new TwiaTile(ScreenPnl);
     wiaTile1->setObjectName(QStringLiteral("wiaTile1"));
+    wiaTile1->setAccessibleName(tr("Wallpaper"));
     wiaTile1->hide();
     Image1 = new QLabel(ScreenPnl);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
+    Image1->setAccessibleName(tr("Picture"));
     Image1->hide();
     TextPnl = new QFrame(ScreenPnl);
     TextPnl->setObjectName(QStringLiteral("TextPnl"));
+    TextPnl->setAccessibleName(tr("Text window"));
     TextPnl->setFrameShape(QFrame::Panel);
     TextPnl->setFrameShadow(QFrame::Sunken);
     TextPnl->setLineWidth(2);

@@ -22,6 +22,7 @@ TShowHTextForm::TShowHTextForm(QWidget* parent) : QDialog(parent)
     Panel2->setFrameShape(QFrame::Panel);
     Panel2->setFrameShadow(QFrame::Sunken);
     Panel2->setLineWidth(2);
+    Panel2->setAccessibleName(tr("Text panel"));
     RichEdit1 = new TRichEdit(Panel2);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setAccessibleName(tr("Text"));
@@ -34,6 +35,7 @@ TShowHTextForm::TShowHTextForm(QWidget* parent) : QDialog(parent)
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(25);
+    Panel1->setAccessibleName(tr("Button bar"));
     BitBtn1 = new QPushButton(tr("&OK"), Panel1);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setAccessibleName(tr("OK"));

@@ -18,10 +18,12 @@ TTutBackForm::TTutBackForm(const TProgramSettings& program, QWidget* parent)
     ScreenPnl->setObjectName(QStringLiteral("ScreenPnl"));
     wiaTile1 = new TwiaTile(ScreenPnl);
     wiaTile1->setObjectName(QStringLiteral("wiaTile1"));
+    wiaTile1->setAccessibleName(tr("Wallpaper"));
     wiaTile1->hide();
     Image1 = new QLabel(ScreenPnl);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
+    Image1->setAccessibleName(tr("Picture"));
     Image1->hide();
     // The backdrop never takes the focus from the windows of the run.
     setFocusPolicy(Qt::NoFocus);
