@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMenu>
 
 TAdjustMenu::TAdjustMenu(QDialog* form) : QObject(form), FForm(form)
@@ -29,6 +30,15 @@ TAdjustMenu::TAdjustMenu(QDialog* form) : QObject(form), FForm(form)
 }
 
 void TAdjustMenu::Popup(const QPoint& globalPos) { PopupMenu1->popup(globalPos); }
+
+bool TAdjustMenu::MenuKey(const QKeyEvent* event, const QWidget* anchor)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu
+                         || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey)
+        Popup(anchor->mapToGlobal(anchor->rect().center()));
+    return menuKey;
+}
 
 int TAdjustMenu::CloseResult(int result)
 {

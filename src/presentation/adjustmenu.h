@@ -8,7 +8,9 @@
 class QAction;
 class QDialog;
 class QMenu;
+class QKeyEvent;
 class QPoint;
+class QWidget;
 
 class TAdjustMenu : public QObject {
     Q_OBJECT
@@ -21,6 +23,9 @@ public:
     QAction* Close1;   // hidden; Esc
     // Shows the menu at a global position (it does not block).
     void Popup(const QPoint& globalPos);
+    // Shift+F10 or the menu key: the menu over the anchor's centre. True
+    // when the key was one of them.
+    bool MenuKey(const QKeyEvent* event, const QWidget* anchor);
     // The result the form closes with: asks "Save changes?" the first time
     // a result other than OK arrives.
     int CloseResult(int result);

@@ -138,7 +138,8 @@ void THypTextAdjForm::keyPressEvent(QKeyEvent* event)
         reject();
         return;
     }
-    QDialog::keyPressEvent(event);
+    if (!Menu->MenuKey(event, Panel1))
+        QDialog::keyPressEvent(event);
 }
 
 void THypTextAdjForm::contextMenuEvent(QContextMenuEvent* event) { Menu->Popup(event->globalPos()); }

@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 TScreenAdjustForm::TScreenAdjustForm(QWidget* parent) : TScreenDisplayForm(parent)
@@ -43,6 +44,12 @@ TEntryDisplay TScreenAdjustForm::AdjustedDisplay() const
 void TScreenAdjustForm::done(int result) { TScreenDisplayForm::done(Menu->CloseResult(result)); }
 
 void TScreenAdjustForm::ScreenRightClick() { Menu->Popup(QCursor::pos()); }
+
+void TScreenAdjustForm::keyPressEvent(QKeyEvent* event)
+{
+    if (!Menu->MenuKey(event, TextPnl))
+        TScreenDisplayForm::keyPressEvent(event);
+}
 
 void TScreenAdjustForm::contextMenuEvent(QContextMenuEvent* event) { Menu->Popup(event->globalPos()); }
 

@@ -26,5 +26,6 @@ protected:
     void ScreenRightClick() override;
     void FirstShow() override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

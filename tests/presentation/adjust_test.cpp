@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <cstring>
@@ -184,6 +185,10 @@ TEST_F(AdjustTest, DragsInTheWindowsAreStoredExactly)
         Drag(f.TextPnl, QPoint(20, 20), QPoint(10, 0));
         EXPECT_EQ(f.TextPnl->geometry(), QRect(47, 61, 301, 157));
         Key(f.StretchHandle1, Qt::Key_Up);
+        // Shift+F10 opens the pop-up menu from the keyboard.
+        Key(f.StretchHandle1, Qt::Key_F10, Qt::ShiftModifier);
+        EXPECT_TRUE(f.Menu->PopupMenu1->isVisible());
+        f.Menu->PopupMenu1->hide();
         f.Menu->SaveandQuit1->trigger();
     });
     ASSERT_TRUE(AdjustViewPort(vp, Text));
