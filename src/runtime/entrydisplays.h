@@ -33,8 +33,8 @@ void ShowIntroduction(const TPresentation& presentation, const TProgramSettings&
                       const QStringList& text);
 
 // The about box the introduction's About item opens (the author's about
-// box, mode 0). Null until the about display is installed; the item then
-// reports that it is not available.
+// box, mode 0) when one is installed here (tests install one); otherwise
+// the item opens the run-time about display.
 using TAboutDisplay = void (*)(const TAboutSpec& about, int mode);
 void SetIntroAboutDisplay(TAboutDisplay display);
 TAboutDisplay IntroAboutDisplay();

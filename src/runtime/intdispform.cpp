@@ -6,6 +6,13 @@
 #include "platform/richedit.h"
 #include "runtime/entrydisplays.h"
 
+// The about display lives in this library once it has moved here from the
+// authoring side; until then the About item needs an installed display.
+#if __has_include("runtime/aboutbox.h")
+#include "runtime/aboutbox.h"
+#define QUENDRA_RUNTIME_ABOUT 1
+#endif
+
 #include <QAction>
 #include <QFileInfo>
 #include <QLabel>
@@ -75,8 +82,13 @@ void TIntDispForm::MHelpClick() { ShowHelp(FProgram.HelpContext); }
 
 void TIntDispForm::MAboutClick()
 {
-    if (TAboutDisplay about = IntroAboutDisplay())
+    if (TAboutDisplay about = IntroAboutDisplay()) {
         about(FPresentation.About, 0);
-    else
-        NotAvailableYet(tr("About"));
+        return;
+    }
+#ifdef QUENDRA_RUNTIME_ABOUT
+    ShowAbout(FPresentation.About, 0);
+#else
+    NotAvailableYet(tr("About"));
+#endif
 }
