@@ -3,6 +3,7 @@
 #include "platform/modal.h"
 #include "runtime/intdispform.h"
 #include "runtime/runpresentation.h"
+#include "runtime/showentry.h"
 #include "runtime/showhtextform.h"
 #include "runtime/txtvpdispform.h"
 
@@ -12,7 +13,11 @@ TAboutDisplay gAboutDisplay = nullptr;
 
 void SetIntroAboutDisplay(TAboutDisplay display) { gAboutDisplay = display; }
 TAboutDisplay IntroAboutDisplay() { return gAboutDisplay; }
-void ResetEntryDisplayValues() { gAboutDisplay = nullptr; }
+void ResetEntryDisplayValues()
+{
+    gAboutDisplay = nullptr;
+    SetTextEntryDisplay(nullptr);
+}
 
 void ClampViewPort(TEntryDisplay& d)
 {

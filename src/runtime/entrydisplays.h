@@ -39,5 +39,6 @@ using TAboutDisplay = void (*)(const TAboutSpec& about, int mode);
 void SetIntroAboutDisplay(TAboutDisplay display);
 TAboutDisplay IntroAboutDisplay();
 
-// Puts this module's process-wide values back to their start state.
+// Puts this module's process-wide values back to their start state (the
+// about display and ShowEntry's display replacement).
 void ResetEntryDisplayValues();

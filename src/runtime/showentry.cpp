@@ -11,6 +11,8 @@
 
 namespace {
 
+TTextEntryDisplay gTextDisplay = nullptr;
+
 // The value of the command line (line 3): everything after its first "=".
 QString CommandValue(const QStringList& lines)
 {
@@ -21,6 +23,8 @@ QString CommandValue(const QStringList& lines)
 }
 
 } // namespace
+
+void SetTextEntryDisplay(TTextEntryDisplay display) { gTextDisplay = display; }
 
 void ShowEntry(const QStringList& lines)
 {
@@ -36,7 +40,9 @@ void ShowEntry(const QStringList& lines)
         SetEntryDisplayDefaults(display);
         QStringList text;
         ParseDisplayEntry(lines, display, text);
-        if (code == 1)
+        if (gTextDisplay)
+            gTextDisplay(code, display, text);
+        else if (code == 1)
             ShowTextWindow(display, text);
         else
             ShowViewPortDisplay(display, text);

@@ -310,6 +310,16 @@ TEST_F(DisplaysTest, ShowEntryShowsTheTextDisplaysOfCodesOneAndFive)
     ShowEntry(lines);
     EXPECT_EQ(title, QStringLiteral("Five"));
     EXPECT_TRUE(MessageTexts().isEmpty());
+
+    // A replacement display receives the code instead; the reset puts the
+    // real displays back.
+    static int replaced = 0;
+    SetTextEntryDisplay([](int code, const TEntryDisplay&, const QStringList&) { replaced = code; });
+    ShowEntry(lines);
+    EXPECT_EQ(replaced, 5);
+    ResetEntryDisplayValues();
+    OnModal(QStringLiteral("TTxtVPDispForm"), [](QDialog& dlg) { dlg.reject(); });
+    ShowEntry(lines);
 }
 
 int gAboutShown = 0;
