@@ -239,7 +239,33 @@ void TStretchHandle::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
-    event->ignore();   // passed on to the parent
+    PassOn(event);
+}
+
+void TStretchHandle::PassOn(QMouseEvent* event)
+{
+    // The press goes to the control under it (not another handle), else to
+    // the parent, as if the handle were not there.
+    QWidget* parent = parentWidget();
+    if (!parent) {
+        event->ignore();
+        return;
+    }
+    const QPoint inParent = mapToParent(event->position().toPoint());
+    QWidget* target = parent;
+    const QObjectList& children = parent->children();
+    for (QObject* o : children) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && w != this && !qobject_cast<TStretchHandle*>(w) && w->isVisible()
+            && w->geometry().contains(inParent)) {
+            target = w;
+            break;
+        }
+    }
+    const QPointF local = target == parent ? QPointF(inParent) : QPointF(target->mapFrom(parent, inParent));
+    QMouseEvent copy(event->type(), local, event->globalPosition(), event->button(), event->buttons(),
+                     event->modifiers());
+    QCoreApplication::sendEvent(target, &copy);
 }
 
 void TStretchHandle::mouseMoveEvent(QMouseEvent* event)
@@ -264,7 +290,7 @@ void TStretchHandle::mouseReleaseEvent(QMouseEvent* event)
         EndDrag(event->globalPosition().toPoint());
         return;
     }
-    event->ignore();
+    PassOn(event);
 }
 
 void TStretchHandle::keyPressEvent(QKeyEvent* event)

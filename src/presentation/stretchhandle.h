@@ -72,6 +72,7 @@ protected:
 
 private:
     void FollowControls();
+    void PassOn(QMouseEvent* event);
     QPoint ClampedToParent(const QPoint& globalPos) const;
     QSize MinimumSize() const;
     QList<QPointer<QWidget>> FControls;

@@ -104,6 +104,21 @@ TEST_F(AdjustTest, HandleMovesAndResizesExactly)
     Drag(&handle, QPoint(100, 100), QPoint(-500, -500));
     EXPECT_EQ(panel.geometry(), QRect(0, 0, 400, 200));
 
+    // A press that starts no drag reaches the control under it.
+    struct TPressCount : QObject {
+        int Presses = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            Presses += e->type() == QEvent::MouseButtonPress;
+            return false;
+        }
+    } count;
+    panel.installEventFilter(&count);
+    Mouse(&handle, QEvent::MouseButtonPress, QPoint(50, 50), Qt::RightButton);
+    EXPECT_EQ(count.Presses, 1);
+    EXPECT_FALSE(handle.Dragging());
+    panel.removeEventFilter(&count);
+
     // Arrow keys: one pixel, whatever the grid; Shift resizes.
     handle.SetSnapToGrid(true);
     EXPECT_TRUE(handle.SnapToGrid());
