@@ -68,14 +68,10 @@ TEST_F(ScreensTest, PresentationScreens)
     DesignLeft = (screen.width() - 640) / 2;
     DesignTop = (screen.height() - 480) / 2;
 
-    // The backdrop with wallpaper, and the introduction over it.
+    // The backdrop, the introduction over it and the preview, over each
+    // kind of background.
+    const char* kinds[] = {"colour", "picture", "wallpaper"};
     SetConfigDefaults();
-    TestConfig.Program.BackgroundKind = 3;
-    TestConfig.Program.BackgroundWallpaper = QStringLiteral("paper.bmp");
-    TestConfig.Program.ProgramTitle = QStringLiteral("Geography quiz");
-    std::unique_ptr<QWidget> backdrop(CreateProgramBackdrop());
-    backdrop->show();
-    Shoot(QStringLiteral("backdrop-wallpaper"));
     TPresentation& p = TestConfig.Presentation;
     p.Intro.UseTitleBar = true;
     p.Intro.TitleBarText = QStringLiteral("Welcome to the Geography quiz");
@@ -86,19 +82,34 @@ TEST_F(ScreensTest, PresentationScreens)
     p.Intro.StatusBarColor = 0x00C0C0C0u;
     p.Intro.UseMenuBar = true;
     p.AboutEnabled = true;
-    p.Intro.Display.DisplayType = 2;
-    p.Intro.Display.SGraphic = QStringLiteral("sky.jpg");
     p.Intro.Display.FullScreen = false;
-    OnModal(QStringLiteral("TIntDispForm"), ShootAndClose(QStringLiteral("intro-picture-bars")));
-    ShowIntroductionDisplay(Text);
-    backdrop.reset();
+    p.Intro.Display.SGraphic = QStringLiteral("sky.jpg");
+    p.Intro.Display.SWallpaper = QStringLiteral("paper.bmp");
+    p.Intro.Display.SBackColor = 0x00805030u;
+    TestConfig.Program.ProgramTitle = QStringLiteral("Geography quiz");
+    TestConfig.Program.BackgroundColor = 0x00404080u;
+    TestConfig.Program.BackgroundGraphic = QStringLiteral("sky.jpg");
+    TestConfig.Program.BackgroundWallpaper = QStringLiteral("paper.bmp");
+    for (int kind = 1; kind <= 3; ++kind) {
+        const QString k = QString::fromLatin1(kinds[kind - 1]);
+        TestConfig.Program.BackgroundKind = kind;
+        p.Intro.Display.DisplayType = 4 - kind;
+        std::unique_ptr<QWidget> backdrop(CreateProgramBackdrop());
+        backdrop->show();
+        Shoot(QStringLiteral("backdrop-") + k);
+        OnModal(QStringLiteral("TIntDispForm"),
+                ShootAndClose(QStringLiteral("intro-") + QString::fromLatin1(kinds[3 - kind]) + QStringLiteral("-over-backdrop-") + k));
+        ShowIntroductionDisplay(Text);
+        backdrop.reset();
+        OnModal(QStringLiteral("TTBackForm"), ShootAndClose(QStringLiteral("preview-") + k));
+        PreviewProgramBackground(TestConfig.Program);
+    }
 
     TEntryDisplay d;
     SetEntryDisplayDefaults(d);
     d.FullScreen = false;
     d.VPBack = 0x00E0FFFFu;
     CurrentEntryName = QStringLiteral("Clouds");
-    const char* kinds[] = {"colour", "picture", "wallpaper"};
     for (int kind = 1; kind <= 3; ++kind) {
         d.DisplayType = kind;
         d.SBackColor = 0x00408000u;
@@ -112,10 +123,6 @@ TEST_F(ScreensTest, PresentationScreens)
     ShowTextWindow(d, Text);
 
     TProgramSettings prog = TestConfig.Program;
-    prog.BackgroundKind = 2;
-    prog.BackgroundGraphic = QStringLiteral("sky.jpg");
-    OnModal(QStringLiteral("TTBackForm"), ShootAndClose(QStringLiteral("preview-picture")));
-    PreviewProgramBackground(prog);
 
     d.DisplayType = 3;
     OnModal(QStringLiteral("TVPAdjustForm"), ShootAndClose(QStringLiteral("adjust-viewport")));
