@@ -322,6 +322,27 @@ TEST_F(DisplaysTest, ShowEntryShowsTheTextDisplaysOfCodesOneAndFive)
     ShowEntry(lines);
 }
 
+TEST_F(DisplaysTest, BrokenTextAndBrokenWallpaperStillOpenTheScreen)
+{
+    Dir.Write(QStringLiteral("cut.bmp"), QByteArray("BM\x40\x00\x00\x00", 6));
+    TEntryDisplay d;
+    SetEntryDisplayDefaults(d);
+    d.DisplayType = 3;
+    d.SWallpaper = QStringLiteral("cut.bmp");
+    d.SBackColor = 0x000000FFu;
+    ExpectMessage(QStringLiteral("Information"));
+    OnModal(QStringLiteral("TTxtVPDispForm"), [](QDialog& dlg) {
+        auto& f = static_cast<TTxtVPDispForm&>(dlg);
+        EXPECT_EQ(f.RichEdit1->Text(), QStringLiteral("plain words\n{\\rtf not closed"));
+        EXPECT_FALSE(f.wiaTile1->isVisibleTo(&f));
+        EXPECT_EQ(f.ScreenPnl->palette().color(QPalette::Window), QColor(0xFF, 0, 0));
+        dlg.reject();
+    });
+    ShowViewPortDisplay(d, {QStringLiteral("plain words"), QStringLiteral("{\\rtf not closed")});
+    ASSERT_EQ(MessageTexts().size(), 1);
+    EXPECT_TRUE(MessageTexts().first().contains(QStringLiteral("cut.bmp")));
+}
+
 int gAboutShown = 0;
 void AboutWithMessage(const TAboutSpec& about, int mode)
 {
