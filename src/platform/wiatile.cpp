@@ -6,7 +6,7 @@
 #include <QPainter>
 
 namespace {
-const int MinTileSide = 128;
+const int MinTileSide = 64;
 }
 
 TwiaTile::TwiaTile(QWidget* parent) : QWidget(parent)
