@@ -8,6 +8,7 @@
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/projectfiles.h"
+#include "model/savefile.h"
 #include "model/testconfig.h"
 #include "platform/messages.h"
 #include "runtime/buttlistform.h"
@@ -44,7 +45,7 @@ public:
             return;
         try {
             if (FExisted)
-                WriteWholeFile(FPath, FBytes);
+                SaveWholeFile(FPath, FBytes);
             else if (QFileInfo::exists(FPath)) {
                 NoteFileWritten();
                 QFile::remove(FPath);

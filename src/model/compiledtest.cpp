@@ -5,6 +5,7 @@
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/projectfiles.h"
+#include "model/savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,13 +33,7 @@ QString ProjectFolder()
     return dir;
 }
 
-void Put(TRebuildableFile& out, const char* data, qint64 size)
-{
-    if (out.device().write(data, size) != size)
-        RaiseInOutError(Tr("write"), out.fileName(), out.errorString());
-}
-
-void CopyInto(TRebuildableFile& out, const QString& path)
+void CopyInto(TSaveFile& out, const QString& path)
 {
     QFile in(ResolveCase(path));
     if (!in.open(QIODevice::ReadOnly))
@@ -50,7 +45,7 @@ void CopyInto(TRebuildableFile& out, const QString& path)
             RaiseInOutError(Tr("read"), path, in.errorString());
         if (got == 0)
             break;
-        Put(out, buffer, got);
+        out.Write(buffer, got);
     }
 }
 
@@ -64,38 +59,37 @@ bool BuildCompiledTest(QString* failure)
 {
     try {
         const QString target = CompiledTestPath();
-        // The question records first: a damaged question file stops the
-        // compile before anything is written.
-        const QByteArray questions = ReadWholeFile(QuestionPath);
-        if (questions.size() % qsizetype(sizeof(TQuestionRecord)) != 0)
-            throw EInOutError(Tr("The question file %1 is damaged: its size is not a whole number of questions.")
-                                  .arg(QDir::toNativeSeparators(QuestionPath)));
+        // The whole question records; bytes after the last whole record (a
+        // damaged file) are ignored, as opening the project promised.
+        QByteArray questions = ReadWholeFile(QuestionPath);
+        questions.truncate(questions.size() - questions.size() % qsizetype(sizeof(TQuestionRecord)));
 
-        TRebuildableFile out(target);
-        if (!out.open())
-            RaiseInOutError(Tr("create"), target, out.errorString());
-        Put(out, reinterpret_cast<const char*>(&TestConfig), sizeof TestConfig);
+        // The compiled test is made again from its sources whenever needed.
+        TSaveFile out(target, TSaveFile::Rebuildable);
+        out.Open();
+        QIODevice& dev = out.Device();
+        out.Write(reinterpret_cast<const char*>(&TestConfig), sizeof TestConfig);
         TCompiledHeader header;
         std::memset(&header, 0, sizeof header);
-        Put(out, reinterpret_cast<const char*>(&header), sizeof header);
+        out.Write(reinterpret_cast<const char*>(&header), sizeof header);
+        dev.seek(CompiledDataOffset);
 
         qint32 entryOffset = CompiledDataOffset;
-        if (EntryPath.isEmpty() || !WriteCompiledEntryBlock(EntryPath, out.device()))
+        if (EntryPath.isEmpty() || !WriteCompiledEntryBlock(EntryPath, dev, target))
             entryOffset = 0;
-        const qint64 questionsOffset = out.device().pos();
+        const qint64 questionsOffset = dev.pos();
         if (questionsOffset + questions.size() > qint64(INT32_MAX))
             throw EInOutError(Tr("The compiled test %1 would be larger than 2 GB.").arg(target));
         header.EntryBlockOffset = entryOffset;
         header.QuestionsOffset = qint32(questionsOffset);
         header.QuestionCount = qint32(questions.size() / qsizetype(sizeof(TQuestionRecord)));
-        if (!out.device().seek(CompiledHeaderOffset))
-            RaiseInOutError(Tr("write"), target, out.errorString());
-        Put(out, reinterpret_cast<const char*>(&header), sizeof header);
-        if (!out.device().seek(questionsOffset))
-            RaiseInOutError(Tr("write"), target, out.errorString());
-        Put(out, questions.constData(), questions.size());
-        if (!out.commit())
-            RaiseInOutError(Tr("write"), target, out.errorString());
+        if (!dev.seek(CompiledHeaderOffset))
+            RaiseInOutError(Tr("write"), target, dev.errorString());
+        out.Write(reinterpret_cast<const char*>(&header), sizeof header);
+        if (!dev.seek(questionsOffset))
+            RaiseInOutError(Tr("write"), target, dev.errorString());
+        out.Write(questions);
+        out.Commit();
         return true;
     } catch (const EQuendraError& e) {
         if (failure)
@@ -106,18 +100,13 @@ bool BuildCompiledTest(QString* failure)
 
 void WriteExecutable(const QString& stub, const QString& compiled, const QString& exe)
 {
-    const QString target = ResolveCase(exe);
-    TRebuildableFile out(target);
-    if (!out.open())
-        RaiseInOutError(Tr("create"), target, out.errorString());
+    // A program, made again from the stub and the compiled test whenever needed.
+    TSaveFile out(ResolveCase(exe), TSaveFile::Rebuildable);
+    out.SetMode(0755, true);
+    out.Open();
     CopyInto(out, stub);
     CopyInto(out, compiled);
-    if (!out.commit())
-        RaiseInOutError(Tr("write"), target, out.errorString());
-    const QFileDevice::Permissions exec = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-        | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-    if (!QFile::setPermissions(target, exec))
-        RaiseInOutError(Tr("write"), target, Tr("Its permissions cannot be set."));
+    out.Commit();
 }
 
 // ---- the compiled entry block -------------------------------------------------

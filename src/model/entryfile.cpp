@@ -3,6 +3,7 @@
 #include "model/entrylines.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
+#include "model/savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -517,30 +518,65 @@ QByteArray TextEntryBytes(const QString& header, const QString& source, const QS
     return out;
 }
 
-// Appends to the file, creating it. A failed write is undone, so the file
-// never holds half an entry; a last line without its line end gets one first.
+// Writes all of data at offset; 0, or the errno of the failure.
+int WriteAt(int fd, const char* data, qint64 size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t put = ::pwrite(fd, data, size_t(size), off_t(offset));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            return errno;
+        if (put == 0)
+            return ENOSPC;
+        data += put;
+        size -= put;
+        offset += put;
+    }
+    return 0;
+}
+
+// Appends to the file, creating it. The new tail is written unbuffered with
+// every size checked; a failed write is undone (the file cut back to its old
+// length, a file made for it removed), so the file never holds half an
+// entry. A last line without its line end gets one first.
 void AppendBytes(const QString& file, QByteArray bytes)
 {
     NoteFileWritten();
     const QString path = ResolveCase(file);
     Forget(path);
-    QFile f(path);
-    if (!f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
-        RaiseInOutError(Tr("open"), path, f.errorString());
-    const qint64 size = f.size();
+    const QByteArray encoded = QFile::encodeName(path);
+    bool created = false;
+    int fd = ::open(encoded.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        fd = ::open(encoded.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        created = fd >= 0;
+    }
+    if (fd < 0)
+        RaiseInOutError(Tr("open"), path, SystemReason(errno));
+    const auto closeFd = qScopeGuard([fd] { ::close(fd); });
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        RaiseInOutError(Tr("open"), path, SystemReason(errno));
+    if (!S_ISREG(st.st_mode))
+        RaiseInOutError(Tr("write"), path, Tr("It is not a plain file."));
+    const qint64 size = st.st_size;
     if (size > 0) {
         char last = 0;
-        if (!f.seek(size - 1) || f.read(&last, 1) != 1)
-            RaiseInOutError(Tr("read"), path, f.errorString());
+        if (::pread(fd, &last, 1, off_t(size - 1)) != 1)
+            RaiseInOutError(Tr("read"), path, SystemReason(errno));
         if (last != '\n')
             bytes.prepend("\r\n");
     }
-    if (f.write(bytes) != bytes.size() || !f.flush()) {
-        const QString reason = f.errorString();
-        f.resize(size);
-        RaiseInOutError(Tr("write"), path, reason);
+    const int error = WriteAt(fd, bytes.constData(), bytes.size(), size);
+    if (error != 0) {
+        if (created)
+            ::unlink(encoded.constData());
+        else if (::ftruncate(fd, off_t(size)) != 0) {
+            // Nothing more can be done; the error below still reports the write.
+        }
+        RaiseInOutError(Tr("write"), path, SystemReason(error));
     }
-    f.close();
     Forget(path);
 }
 
@@ -600,7 +636,7 @@ void StoreImage(const TImage& im, const QByteArray& data, bool removeWhenEmpty)
         if (!f.remove())
             RaiseInOutError(Tr("delete"), im.Path, f.errorString());
     } else {
-        WriteWholeFile(im.Path, data);
+        SaveWholeFile(im.Path, data);
     }
     Forget(im.Path);
 }
@@ -759,12 +795,19 @@ void PutShort(QByteArray& out, const QByteArray& text, int capacity)
     out.append(QByteArray(capacity - n, '\0'));
 }
 
-void Write(QIODevice& out, const QByteArray& data)
+// The name of what out writes, for messages: the one given, or a file's own.
+QString OutputName(QIODevice& out, const QString& given)
 {
-    if (out.write(data) != data.size()) {
-        const auto* fd = qobject_cast<QFileDevice*>(&out);
-        RaiseInOutError(Tr("write"), fd ? fd->fileName() : QString(), out.errorString());
-    }
+    if (!given.isEmpty())
+        return given;
+    const auto* fd = qobject_cast<QFileDevice*>(&out);
+    return fd ? fd->fileName() : QString();
+}
+
+void Write(QIODevice& out, const QByteArray& data, const QString& name)
+{
+    if (out.write(data) != data.size())
+        RaiseInOutError(Tr("write"), OutputName(out, name), out.errorString());
 }
 
 } // namespace
@@ -1004,7 +1047,7 @@ void ConvertEntryCommands(const QString& file)
 
 // ---- compiling --------------------------------------------------------------
 
-bool WriteCompiledEntryBlock(const QString& file, QIODevice& out)
+bool WriteCompiledEntryBlock(const QString& file, QIODevice& out, const QString& outName)
 {
     const QString path = ResolveCase(file);
     if (!QFileInfo(path).isFile())
@@ -1064,22 +1107,22 @@ bool WriteCompiledEntryBlock(const QString& file, QIODevice& out)
         PutShort(records, bare.toByteArray(), 10);
         pos += size;
         if (buf.size() >= Flush) {
-            Write(out, buf);
+            Write(out, buf, outName);
             buf.clear();
         }
     }
     buf += records;
-    Write(out, buf);
+    Write(out, buf, outName);
     if (!entries.empty()) {
         const qint64 end = out.pos();
         QByteArray counts;
         PutLe32(counts, quint32(entries.size()));
         PutLe32(counts, quint32(pos));
         if (!out.seek(base + 5))
-            RaiseInOutError(Tr("write"), QString(), out.errorString());
-        Write(out, counts);
+            RaiseInOutError(Tr("write"), OutputName(out, outName), out.errorString());
+        Write(out, counts, outName);
         if (!out.seek(end))
-            RaiseInOutError(Tr("write"), QString(), out.errorString());
+            RaiseInOutError(Tr("write"), OutputName(out, outName), out.errorString());
     }
     return true;
 }
@@ -1091,13 +1134,11 @@ bool CompileEntryFile(const QString& file, const QString& extension)
         return false;
     const QString target = QFileInfo(path).dir().filePath(BaseName(file) + u'.' + extension);
     // The compiled block is made again from the entry file whenever needed.
-    TRebuildableFile out(target);
-    if (!out.open())
-        RaiseInOutError(Tr("create"), target, out.errorString());
-    if (!WriteCompiledEntryBlock(path, out.device()))
+    TSaveFile out(target, TSaveFile::Rebuildable);
+    out.Open();
+    if (!WriteCompiledEntryBlock(path, out.Device(), target))
         return false;   // removed meanwhile; the temporary file goes with out
-    if (!out.commit())
-        RaiseInOutError(Tr("write"), target, out.errorString());
+    out.Commit();
     return true;
 }
 

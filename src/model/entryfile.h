@@ -54,8 +54,9 @@ int EntryTypeCode(const QStringList& lines);
 // Writes the compiled entry block of the entry file at out's current
 // position (out must be seekable; offsets in the block count from that
 // position). False, and nothing written, if the file does not exist. Throws
-// EInOutError when a read or write fails.
-bool WriteCompiledEntryBlock(const QString& file, QIODevice& out);
+// EInOutError when a read or write fails; a write failure names outName (or
+// out's own file name).
+bool WriteCompiledEntryBlock(const QString& file, QIODevice& out, const QString& outName = QString());
 
 // Lookups go through an index of each entry file kept in memory, rebuilt
 // whenever the file's size, modification time or identity changes. This

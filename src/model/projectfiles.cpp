@@ -3,17 +3,22 @@
 #include "model/entryfile.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
+#include "model/savefile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QScopeGuard>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 
 TQuestionRecord QuestionBuffer;
-void (*CompactionReplaceHook)() = nullptr;
 
 namespace {
 
@@ -22,6 +27,8 @@ QString Tr(const char* text) { return QCoreApplication::translate("ProjectFiles"
 constexpr qint64 ConfigSize = qint64(sizeof(TTestConfig));
 constexpr qint64 EarlierConfigSize = 3248;
 constexpr qint64 RecordSize = qint64(sizeof(TQuestionRecord));
+
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error ? error : EIO)); }
 
 QString gProjectName;
 QString gProjectNameFor;
@@ -154,7 +161,8 @@ void ConvertPresentation(TPresentation& p, const char* old)
 
 void WriteConfigRecord(const TTestConfig& config)
 {
-    WriteWholeFile(ProjectPath, QByteArray(reinterpret_cast<const char*>(&config), sizeof config));
+    NoteFileWritten();
+    SaveWholeFile(ProjectPath, QByteArray(reinterpret_cast<const char*>(&config), sizeof config));
 }
 
 // The whole question file, or an empty array when it does not exist.
@@ -240,28 +248,63 @@ void ReadQuestion(int index)
     QuestionBuffer = record;
 }
 
+namespace {
+
+// Writes all of data at offset; 0, or the errno of the failure.
+int WriteAt(int fd, const char* data, qint64 size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t put = ::pwrite(fd, data, size_t(size), off_t(offset));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            return errno;
+        if (put == 0)
+            return ENOSPC;
+        data += put;
+        size -= put;
+        offset += put;
+    }
+    return 0;
+}
+
+} // namespace
+
 void WriteQuestion(int index)
 {
     if (QuestionPath.isEmpty())
         RaiseInOutError(Tr("create"), QuestionPath, Tr("No test project is open."));
     const QString real = ResolveCase(QuestionPath);
     NoteFileWritten();
-    QFile f(real);
-    if (!f.open(QIODevice::ReadWrite))
-        RaiseInOutError(Tr("open"), real, f.errorString());
-    const qint64 count = f.size() / RecordSize;
+    // One record written in place, unbuffered, every size checked. A failure
+    // puts back the bytes it overwrote and the old length, so the file is
+    // never left with part of a record.
+    const int fd = ::open(QFile::encodeName(real).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        RaiseInOutError(Tr("open"), real, SystemReason(errno));
+    const auto closeFd = qScopeGuard([fd] { ::close(fd); });
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        RaiseInOutError(Tr("open"), real, SystemReason(errno));
+    const qint64 size = st.st_size;
+    const qint64 count = size / RecordSize;
     const qint64 at = index == -1 ? count : qint64(index);
     if (at < 0 || at > count)
         RaiseInOutError(Tr("write"), real, Tr("There is no question %1 to write.").arg(index + 1));
-    if (!f.seek(at * RecordSize))
-        RaiseInOutError(Tr("write"), real, f.errorString());
-    if (f.write(reinterpret_cast<const char*>(&QuestionBuffer), RecordSize) != RecordSize)
-        RaiseInOutError(Tr("write"), real, f.errorString());
-    if (!f.flush())
-        RaiseInOutError(Tr("write"), real, f.errorString());
-    f.close();
-    if (f.error() != QFileDevice::NoError)
-        RaiseInOutError(Tr("write"), real, f.errorString());
+    const qint64 offset = at * RecordSize;
+    // What the record overwrites: a whole record, or the damaged tail.
+    QByteArray old(qsizetype(std::min(RecordSize, size - offset)), '\0');
+    if (!old.isEmpty() && ::pread(fd, old.data(), size_t(old.size()), off_t(offset)) != old.size())
+        RaiseInOutError(Tr("read"), real, SystemReason(errno));
+    const int error = WriteAt(fd, reinterpret_cast<const char*>(&QuestionBuffer), RecordSize, offset);
+    if (error != 0) {
+        // Neither step can need more room than the file had.
+        WriteAt(fd, old.constData(), old.size(), offset);
+        if (::ftruncate(fd, off_t(size)) != 0) {
+            // Nothing more can be done; the error below still reports the write.
+        }
+        RaiseInOutError(Tr("write"), real, SystemReason(error));
+    }
 }
 
 void CompactQuestionFile()
@@ -290,22 +333,8 @@ void CompactQuestionFile()
     }
     if (live.size() == data.size())
         return;   // nothing marked deleted and no damaged tail: the file stays as it is
-
-    // The compacted records go to a temporary file beside the question file,
-    // which is renamed into place only when complete: the old file stays
-    // whole until that moment, and the temporary file goes with any failure.
-    QSaveFile out(real);
-    if (!out.open(QIODevice::WriteOnly))
-        RaiseInOutError(Tr("create"), real, out.errorString());
-    if (out.write(live) != live.size()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        RaiseInOutError(Tr("write"), real, reason);
-    }
-    if (CompactionReplaceHook)
-        CompactionReplaceHook();
-    if (!out.commit())
-        RaiseInOutError(Tr("write"), real, out.errorString());
+    // The old file stays whole until the compacted one is complete.
+    SaveWholeFile(real, live);
 }
 
 bool ListIdentifiers(QStringList& list)

@@ -70,11 +70,6 @@ QString QuestionFileDamageText(qint64 trailingBytes);
 QString ProjectBaseName();
 void SetProjectBaseName(const QString& name);
 
-// Test seam: when set, CompactQuestionFile calls it after the compacted
-// records are complete in the temporary file and before that file replaces
-// the question file. A hook that throws stands for a failure at that moment.
-extern void (*CompactionReplaceHook)();
-
 // An owning list of copies of fixed-size records.
 class TRecList {
 public:

@@ -35,8 +35,8 @@ public:
     TSaveFile& operator=(const TSaveFile&) = delete;
 
     // Permission bits for a target that does not exist yet (e.g. 0755 for a
-    // program). Call before Open.
-    void SetMode(unsigned mode);
+    // program); with evenIfExists, for an existing one too. Call before Open.
+    void SetMode(unsigned mode, bool evenIfExists = false);
 
     // Creates the temporary file. Throws EInOutError "Cannot create file NAME".
     void Open();
@@ -72,6 +72,7 @@ private:
     int FFd = -1;
     unsigned FMode = 0;
     bool FHasMode = false;
+    bool FForceMode = false;
     bool FInPlace = false;
     bool FCommitted = false;
     int FWriteError = 0;            // errno of the first failed write, 0 if none

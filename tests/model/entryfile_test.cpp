@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bytes.h"
+#include "../common/failingdisk.h"
 
 #include "model/entryfile.h"
 #include "model/fileutil.h"
@@ -12,6 +13,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <vector>
 
 using namespace TestBytes;
 
@@ -472,6 +475,57 @@ TEST_F(EntryFile, IndexFollowsChangesMadeBehindItsBack)
     QFile::remove(F);
     NoteFileWritten();
     EXPECT_FALSE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
+}
+
+TEST_F(EntryFile, FailingDiskNeverCostsAnEntry)
+{
+    AppendQuestionEntry(F, QStringLiteral("Q1"), {QStringLiteral("first text")});
+    AppendCommandEntry(F, QStringLiteral("Alpha"), 2, SourceHyper, QStringLiteral("PIC.BMP,20"));
+    AppendIntroEntry(F, {QStringLiteral("welcome")});
+    const QByteArray before = Get();
+    const QStringList files = Files();
+    const QString file = F;
+    const qint64 limit = before.size() + 8;
+    const QString big(400, u'x');
+
+    // Each writer fails on a disk with 8 bytes to spare: an error naming the
+    // file with the system's reason, the file byte for byte as it was, and
+    // no temporary file left behind.
+    const std::vector<std::function<void()>> writers = {
+        [&] { AppendQuestionEntry(file, QStringLiteral("Q2"), {big}); },
+        [&] { AppendCommandEntry(file, QStringLiteral("Beta"), 2, SourceHyper, big); },
+        [&] { AppendDisplayEntry(file, QStringLiteral("Gamma"), 3, SourceInfo, {big}, Display()); },
+        [&] { AppendIntroEntry(file, {big}); },
+        [&] { ReplaceQuestionEntry(file, QStringLiteral("Q1"), {big}); },
+        [&] { ReplaceIntroEntry(file, {big}); },
+        [&] { ReplaceCommandEntry(file, QStringLiteral("Alpha"), QStringLiteral("Alpha"), SourceHyper, big, 2); },
+        [&] { ReplaceDisplayEntry(file, QStringLiteral("Alpha"), QStringLiteral("Alpha"), SourceHyper, {big}, Display(), 3); },
+        [&] { DeleteEntry(file, QStringLiteral("Q1"), SourceQuest); },
+    };
+    for (size_t i = 0; i < writers.size(); ++i) {
+        // A deletion makes the file shorter: only a disk that takes nothing fails it.
+        const TLimitedRun run = RunWithFileSizeLimit(i + 1 == writers.size() ? 0 : limit, writers[i]);
+        EXPECT_TRUE(run.Exited) << i;
+        EXPECT_TRUE(run.Threw) << i;
+        EXPECT_TRUE(run.Message.contains(QStringLiteral("MATHS.QXR"))) << i << run.Message.toStdString();
+        EXPECT_TRUE(run.Message.contains(QStringLiteral("File too large"))) << i << run.Message.toStdString();
+        EXPECT_EQ(Get(), before) << i;
+        EXPECT_EQ(Files(), files) << i;
+    }
+
+    // A new file that cannot be written is not left behind empty.
+    const QString fresh = FDir.filePath(QStringLiteral("NEW.QXR"));
+    const TLimitedRun run = RunWithFileSizeLimit(4, [&] { AppendIntroEntry(fresh, {big}); });
+    EXPECT_TRUE(run.Threw);
+    EXPECT_FALSE(QFileInfo::exists(fresh));
+
+    // Earlier command formats: converted only when the whole file fits.
+    Put("[Alpha]\r\nsource=HYPER\r\ntype=2\r\ncommand=PIC.BMP 20\r\n]\r\n\r\n");
+    const QByteArray earlier = Get();
+    const TLimitedRun convert = RunWithFileSizeLimit(0, [&] { ConvertEntryCommands(file); });
+    EXPECT_TRUE(convert.Threw);
+    EXPECT_TRUE(convert.Message.contains(QStringLiteral("MATHS.QXR"))) << convert.Message.toStdString();
+    EXPECT_EQ(Get(), earlier);
 }
 
 } // namespace
