@@ -53,7 +53,16 @@ quint32 Le32At(const QByteArray& b, qint64 at) { return qFromLittleEndian<quint3
 
 } // namespace
 
-QString CompiledTestPath() { return ResolveCase(ProjectFolder() + BaseName(ProjectPath) + QStringLiteral(".QXC")); }
+QString DerivedFilePath(const QString& extension)
+{
+    return ResolveCase(ProjectFolder() + BaseName(ProjectPath) + extension);
+}
+
+QString DerivedFileName(const QString& extension) { return QFileInfo(DerivedFilePath(extension)).fileName(); }
+
+QString CompiledTestPath() { return DerivedFilePath(QStringLiteral(".QXC")); }
+
+QString ExecutablePath() { return DerivedFilePath(QStringLiteral(".EXE")); }
 
 bool BuildCompiledTest(QString* failure)
 {

@@ -24,8 +24,19 @@ static_assert(sizeof(TCompiledHeader) == 12);
 constexpr int CompiledHeaderOffset = 5428;
 constexpr int CompiledDataOffset = 5440;
 
-// The compiled test's file, <base> + ".QXC", beside the project file.
+// The one rule for the names of files made from the project: the project
+// file's base name as spelled, then the designed extension, beside the
+// project file ("maths.qxj" gives "maths.QXC" and "maths.EXE"). An existing
+// file of that name in another letter case is the one meant. Files and
+// messages both use it.
+QString DerivedFilePath(const QString& extension);   // extension with its dot
+// The bare file name of DerivedFilePath, as messages show it.
+QString DerivedFileName(const QString& extension);
+
+// The compiled test's file, DerivedFilePath(".QXC").
 QString CompiledTestPath();
+// The test program's file, DerivedFilePath(".EXE").
+QString ExecutablePath();
 
 // Writes <base> + ".QXC" from TestConfig, the entry file and the question
 // file, through a temporary file renamed into place: true when the file is

@@ -166,6 +166,10 @@ THelpViewer* THelpViewer::Instance(bool create)
     if (!viewer && create) {
         viewer = new THelpViewer;
         viewer->setAttribute(Qt::WA_DeleteOnClose);
+        // The viewer serves the program's windows: it never keeps the
+        // program running once they are closed, and goes with them.
+        viewer->setAttribute(Qt::WA_QuitOnClose, false);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, &QWidget::close);
     }
     return viewer;
 }

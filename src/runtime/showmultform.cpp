@@ -54,7 +54,13 @@ void TShowMultForm::Timer1Timer()
 {
     const QString sound = PendingSound;
     if (sound.contains(QStringLiteral(".WAV"), Qt::CaseInsensitive)) {
+        // The window stays up until the sound ends: a display time that runs
+        // out meanwhile closes it only then.
+        FPlayingWave = true;
         PlayWave(sound);
+        FPlayingWave = false;
+        if (FTimeUp)
+            accept();
     } else if (sound.contains(QStringLiteral(".MID"), Qt::CaseInsensitive)) {
         // The MIDI sound keeps playing while the picture is up.
         delete MediaPlayer1;
@@ -68,7 +74,13 @@ void TShowMultForm::Timer1Timer()
     }
 }
 
-void TShowMultForm::Timer2Timer() { accept(); }
+void TShowMultForm::Timer2Timer()
+{
+    if (FPlayingWave)
+        FTimeUp = true;
+    else
+        accept();
+}
 
 void TShowMultForm::keyPressEvent(QKeyEvent* event)
 {
