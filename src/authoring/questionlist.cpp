@@ -47,7 +47,6 @@ public:
             if (FExisted)
                 SaveWholeFile(FPath, FBytes);
             else if (QFileInfo::exists(FPath)) {
-                NoteFileWritten();
                 QFile::remove(FPath);
             }
         } catch (...) {

@@ -120,18 +120,10 @@ void WriteExecutable(const QString& stub, const QString& compiled, const QString
 
 // ---- the compiled entry block -------------------------------------------------
 
-void TCompiledEntryBlock::Clear()
-{
-    FData.clear();
-    FItems.clear();
-    FByName.clear();
-}
-
 void TCompiledEntryBlock::Load(const QByteArray& block, const QString& what)
 {
     Clear();
     const auto damaged = [&](const QString& reason) {
-        Clear();
         throw EInOutError(Tr("The compiled test %1 is damaged: %2").arg(what, reason));
     };
     const qint64 size = block.size();
@@ -146,106 +138,37 @@ void TCompiledEntryBlock::Load(const QByteArray& block, const QString& what)
             || quint64(indexOffset) + quint64(count) * 80 > quint64(size))
             damaged(Tr("its entry index does not fit the file."));
     }
-    FData = block;
-    FItems.reserve(count);
+    std::vector<TEntryTable::TSpan> spans;
+    spans.reserve(count);
     for (quint32 i = 0; i < count; ++i) {
-        const char* rec = FData.constData() + indexOffset + qint64(i) * 80;
-        const quint32 offset = qFromLittleEndian<quint32>(rec + 61);
-        const quint32 length = qFromLittleEndian<quint32>(rec + 65);
+        const qint64 rec = qint64(indexOffset) + qint64(i) * 80;
+        const quint32 offset = qFromLittleEndian<quint32>(block.constData() + rec + 61);
+        const quint32 length = qFromLittleEndian<quint32>(block.constData() + rec + 65);
         if (offset < 13 || quint64(offset) + quint64(length) > quint64(indexOffset))
             damaged(Tr("entry %1 lies outside its block.").arg(i + 1));
-        TItem item;
-        item.Offset = offset;
-        item.Size = length;
-        // The entry's own first two lines hold its full header and source;
-        // the index copy is cut to 60 and 10 characters.
+        // The entry's own first two lines hold its full header and its bare
+        // source; the index copies are cut to 60 and 10 characters and stand
+        // in only for lines the entry lacks.
+        TEntryTable::TSpan span;
+        span.HeaderStart = rec + 1;
+        span.HeaderLen = std::min<int>(quint8(block[rec]), 60);
+        span.SourceStart = rec + 70;
+        span.SourceLen = std::min<int>(quint8(block[rec + 69]), 10);
+        span.BodyEnd = qint64(offset) + length;
+        span.BodyStart = span.BodyEnd;
         int line = 0;
-        ForEachLine(FData.constData() + offset, length, 0, [&](qint64, const char* p, qint64 n, qint64) {
-            if (line == 0)
-                item.Header = QByteArray(p, n);
-            else if (line == 1)
-                item.Source = QByteArray(p, n);
+        ForEachLine(block.constData() + offset, length, offset, [&](qint64 start, const char*, qint64 n, qint64 next) {
+            if (line == 0) {
+                span.HeaderStart = start;
+                span.HeaderLen = n;
+            } else if (line == 1) {
+                span.SourceStart = start;
+                span.SourceLen = n;
+                span.BodyStart = next;
+            }
             ++line;
         });
-        if (line < 1)
-            item.Header = QByteArray(rec + 1, std::min<int>(quint8(rec[0]), 60));
-        if (line < 2)
-            item.Source = QByteArray(rec + 70, std::min<int>(quint8(rec[69]), 10));
-        item.Bracketed = item.Header.size() >= 2 && item.Header.endsWith(']');
-        item.Name = LineToString(HeaderName(item.Header));
-        item.SourceKey = Key(LineToString(item.Source));
-        FByName[Key(item.Name)].push_back(int(FItems.size()));
-        FItems.push_back(std::move(item));
+        spans.push_back(span);
     }
-}
-
-void TCompiledEntryBlock::BodyLines(const TItem& item, int skip, QStringList& out) const
-{
-    int line = 0;
-    ForEachLine(FData.constData() + item.Offset, item.Size, 0, [&](qint64, const char* p, qint64 n, qint64) {
-        if (line++ >= skip)
-            out.append(LineToString(p, n));
-    });
-}
-
-bool TCompiledEntryBlock::ReadEntry(const QString& name, const QString& source, QStringList& lines) const
-{
-    lines.clear();
-    auto it = FByName.constFind(Key(name));
-    if (it == FByName.constEnd())
-        return false;
-    const QString sourceKey = Key(source);
-    for (auto k = it->rbegin(); k != it->rend(); ++k) {
-        const TItem& item = FItems[size_t(*k)];
-        if (item.SourceKey != sourceKey)
-            continue;
-        lines.append(item.Name);
-        lines.append(QStringLiteral("source=") + LineToString(item.Source));
-        BodyLines(item, 2, lines);
-        lines.append(QStringLiteral("]"));
-        return true;
-    }
-    return false;
-}
-
-bool TCompiledEntryBlock::ReadQuestionText(const QString& identifier, QStringList& text) const
-{
-    auto it = FByName.constFind(Key(identifier));
-    if (it == FByName.constEnd())
-        return false;
-    for (auto k = it->rbegin(); k != it->rend(); ++k) {
-        const TItem& item = FItems[size_t(*k)];
-        if (item.Bracketed && item.Name == identifier && item.SourceKey == SourceQuest) {
-            BodyLines(item, 3, text);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool TCompiledEntryBlock::ReadIntroduction(QStringList& text) const
-{
-    for (auto k = FItems.rbegin(); k != FItems.rend(); ++k)
-        if (k->Header.startsWith("[^INTRO") && k->SourceKey == SourceIntro) {
-            BodyLines(*k, 3, text);
-            return true;
-        }
-    return false;
-}
-
-void TCompiledEntryBlock::ListEntryNames(QStringList& names, const QString& source) const
-{
-    const QString key = Key(source);
-    for (const TItem& item : FItems)
-        if (item.SourceKey == key)
-            names.append(item.Name);
-}
-
-bool TCompiledEntryBlock::SourceExists(const QString& source) const
-{
-    const QString key = Key(source);
-    for (const TItem& item : FItems)
-        if (item.SourceKey == key)
-            return true;
-    return false;
+    FTable = TEntryTable(block, spans);
 }

@@ -1,6 +1,7 @@
 #include "model/fileutil.h"
 
 #include "model/errors.h"
+#include "model/processvalues.h"
 #include "model/savefile.h"
 #include "model/testconfig.h"
 
@@ -11,7 +12,6 @@
 #include <QRegularExpression>
 #include <QRandomGenerator>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -170,7 +170,6 @@ void CopyBytes(QFile& in, const QString& src, TSaveFile& out)
 
 int CopyFile(const QString& source, const QString& target)
 {
-    NoteFileWritten();
     if (source == target)
         return 1;
     const QString src = ResolveCase(source);
@@ -203,7 +202,6 @@ int CopyFile(const QString& source, const QString& target)
 
 void CopyFileTo(const QString& source, const QString& target)
 {
-    NoteFileWritten();
     const QString src = ResolveCase(source);
     QString dst = QFileInfo(ResolveCase(target)).absoluteFilePath();
     if (QFileInfo(dst).isDir())
@@ -221,14 +219,12 @@ void CopyFileTo(const QString& source, const QString& target)
     out.Commit();
 }
 
-namespace {
-std::atomic<quint64> gFileWrites {0};
-}
-
-quint64 FileWriteCount() { return gFileWrites.load(std::memory_order_acquire); }
-void NoteFileWritten() { gFileWrites.fetch_add(1, std::memory_order_acq_rel); }
-
 void SetAppendOutput(QIODevice* output) { gAppendOutput = output; }
+
+namespace {
+void ResetAppendOutput() { SetAppendOutput(nullptr); }
+} // namespace
+QUENDRA_RESET_ROUTINE(ResetAppendOutput)
 QIODevice* AppendOutput() { return gAppendOutput; }
 
 int AppendFileToOutput(const QString& path)
@@ -417,6 +413,5 @@ QByteArray ReadWholeFile(const QString& path)
 
 void WriteWholeFile(const QString& path, const QByteArray& data)
 {
-    NoteFileWritten();
     SaveWholeFile(path, data);
 }

@@ -84,11 +84,4 @@ QByteArray ReadWholeFile(const QString& path);
 // file stays whole on any failure. Throws EInOutError naming the file.
 void WriteWholeFile(const QString& path, const QByteArray& data);
 
-// A count of the changes this process makes to files. Every routine of the
-// model that writes, renames or deletes a file advances it before it starts;
-// caches of file contents compare it to see the process's own changes at once,
-// without asking the system whether the file changed.
-quint64 FileWriteCount();
-void NoteFileWritten();
-
 [[noreturn]] void RaiseInOutError(const QString& what, const QString& file, const QString& reason);

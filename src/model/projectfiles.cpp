@@ -161,7 +161,6 @@ void ConvertPresentation(TPresentation& p, const char* old)
 
 void WriteConfigRecord(const TTestConfig& config)
 {
-    NoteFileWritten();
     SaveWholeFile(ProjectPath, QByteArray(reinterpret_cast<const char*>(&config), sizeof config));
 }
 
@@ -275,7 +274,6 @@ void WriteQuestion(int index)
     if (QuestionPath.isEmpty())
         RaiseInOutError(Tr("create"), QuestionPath, Tr("No test project is open."));
     const QString real = ResolveCase(QuestionPath);
-    NoteFileWritten();
     // One record written in place, unbuffered, every size checked. A failure
     // puts back the bytes it overwrote and the old length, so the file is
     // never left with part of a record.
@@ -322,7 +320,6 @@ void CompactQuestionFile()
             live.append(record, RecordSize);
     }
 
-    NoteFileWritten();
     if (live.isEmpty()) {
         // No question is left: the file goes, so the question commands are
         // disabled again.

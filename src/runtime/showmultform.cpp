@@ -2,6 +2,8 @@
 
 #include "runtime/multimedia.h"
 #include "platform/media.h"
+#include "model/processvalues.h"
+#include "runtime/runstate.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -109,3 +111,22 @@ bool TShowMultForm::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+namespace {
+
+// The picture window is part of every program that holds the media values
+// (ShowPicture opens it), so their reset is registered here: the values of
+// runtime/multimedia.cpp and the test hooks of platform/media.cpp.
+void ResetMediaModule()
+{
+    ResetMediaValues();
+    SetAudioOutputOverride(-1);
+    SetWaveSink(nullptr);
+}
+
+} // namespace
+
+QUENDRA_RESET_ROUTINE(ResetMediaModule)
+// The run state too (runtime/runstate.cpp), with every program that can show
+// a test's pictures; entrystore.cpp registers it as well (kept once).
+QUENDRA_RESET_ROUTINE(ResetRunState)

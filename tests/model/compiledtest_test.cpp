@@ -4,6 +4,7 @@
 #include "bytes.h"
 #include "../common/failingdisk.h"
 
+#include "model/processvalues.h"
 #include "model/compiledtest.h"
 #include "model/entryfile.h"
 #include "model/fileutil.h"
@@ -24,7 +25,7 @@ class CompiledTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProcessValues();
+        ResetAllProcessValues();
         ASSERT_TRUE(FDir.isValid());
         D = FDir.path() + u'/';
         ProjectDir = D;
@@ -49,7 +50,6 @@ protected:
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
-        NoteFileWritten();
     }
     static QByteArray Get(const QString& path)
     {

@@ -3,6 +3,7 @@
 
 #include "../common/failingdisk.h"
 
+#include "model/processvalues.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/testconfig.h"
@@ -221,7 +222,7 @@ TEST(FileUtil, AppendFileToOutput)
 TEST(FileUtil, FindProjectFileIgnoresCase)
 {
     Scratch d;
-    ResetProcessValues();
+    ResetAllProcessValues();
     ProjectDir = d.Path();
     d.Write(QStringLiteral("Pic.BMP"), "x");
     d.Write(QStringLiteral("tune.mid"), "x");
@@ -251,7 +252,7 @@ TEST(FileUtil, FindProjectFileIgnoresCase)
     name.clear();
     EXPECT_FALSE(FindProjectFileEither(QStringLiteral("x.*"), QStringLiteral("y.*"), name));
     EXPECT_TRUE(name.isEmpty());
-    ResetProcessValues();
+    ResetAllProcessValues();
 }
 
 TEST(FileUtil, SplitFirstWord)

@@ -5,6 +5,7 @@
 #include "bytes.h"
 #include "../common/failingdisk.h"
 
+#include "model/processvalues.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/projectfiles.h"
@@ -47,7 +48,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(Dir.isValid());
-        ResetProcessValues();
+        ResetAllProcessValues();
         Path = QFileInfo(Dir.path()).canonicalFilePath() + u'/';
         ProjectDir = Path;
         ProjectPath = Path + QStringLiteral("MATHS.QXJ");
@@ -64,7 +65,6 @@ protected:
         QFile f(Path + name);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
-        NoteFileWritten();
     }
     QByteArray Read(const QString& name)
     {
