@@ -33,6 +33,33 @@ QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(er
 QString gProjectName;
 QString gProjectNameFor;
 
+// Reads a device that must hold exactly one record of the given size.
+QByteArray ReadOneRecord(QIODevice& in, const QString& what, qint64 size)
+{
+    // Never read more than one record plus a byte: enough to tell a file
+    // that is too long, however large it is.
+    QByteArray data(qsizetype(size + 1), '\0');
+    qint64 have = 0;
+    while (have < data.size()) {
+        const qint64 got = in.read(data.data() + have, data.size() - have);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), what, in.errorString());
+        if (got == 0)
+            break;
+        have += got;
+    }
+    data.truncate(qsizetype(have));
+    if (data.size() < size)
+        RaiseInOutError(Tr("read"), what,
+                        Tr("Read beyond end of file: the file holds %1 bytes, a project record %2.")
+                            .arg(data.size()).arg(size));
+    if (data.size() > size)
+        RaiseInOutError(Tr("read"), what,
+                        Tr("The file is not a test project file: it holds more than one record of %1 bytes.")
+                            .arg(size));
+    return data;
+}
+
 // Reads a file that must hold exactly one record of the given size.
 QByteArray ReadOneRecord(const QString& path, qint64 size)
 {
@@ -40,19 +67,9 @@ QByteArray ReadOneRecord(const QString& path, qint64 size)
     QFile f(real);
     if (!f.open(QIODevice::ReadOnly))
         RaiseInOutError(Tr("open"), real, f.errorString());
-    // Never read more than one record plus a byte: enough to tell a file
-    // that is too long, however large it is.
-    const QByteArray data = f.read(size + 1);
+    const QByteArray data = ReadOneRecord(f, real, size);
     if (f.error() != QFileDevice::NoError)
         RaiseInOutError(Tr("read"), real, f.errorString());
-    if (data.size() < size)
-        RaiseInOutError(Tr("read"), real,
-                        Tr("Read beyond end of file: the file holds %1 bytes, a project record %2.")
-                            .arg(data.size()).arg(size));
-    if (data.size() > size || f.size() > size)
-        RaiseInOutError(Tr("read"), real,
-                        Tr("The file is not a test project file: it holds more than one record of %1 bytes.")
-                            .arg(size));
     return data;
 }
 
@@ -208,17 +225,32 @@ QString ReadProjectVersion()
     return version.str();
 }
 
-void ConvertEarlierConfig()
+void ConvertEarlierRecord(QIODevice& in, const QString& what, TTestConfig& config)
 {
-    const QByteArray old = ReadOneRecord(ProjectPath, EarlierConfigSize);
+    const QByteArray old = ReadOneRecord(in, what, EarlierConfigSize);
     const char* o = old.constData();
-
-    TTestConfig config;
     std::memset(&config, 0, sizeof config);
     config.Version.assign(CurrentVersion);
     std::memcpy(reinterpret_cast<char*>(&config) + 5, o + 5, 1378);
     ConvertProgram(config.Program, o + 2634);
     ConvertPresentation(config.Presentation, o + 1383);
+}
+
+void ReadConfigRecord(QIODevice& in, const QString& what, TTestConfig& config)
+{
+    const QByteArray data = ReadOneRecord(in, what, ConfigSize);
+    std::memcpy(&config, data.constData(), sizeof config);
+}
+
+void ConvertEarlierConfig()
+{
+    const QString real = ResolveCase(ProjectPath);
+    QFile f(real);
+    if (!f.open(QIODevice::ReadOnly))
+        RaiseInOutError(Tr("open"), real, f.errorString());
+    TTestConfig config;
+    ConvertEarlierRecord(f, real, config);
+    f.close();
 
     // The entry file first: if its rewrite fails, the project file is still
     // the earlier one and the conversion is offered again on the next open.
@@ -332,6 +364,24 @@ void CompactQuestionFile()
         return;   // nothing marked deleted and no damaged tail: the file stays as it is
     // The old file stays whole until the compacted one is complete.
     SaveWholeFile(real, live);
+}
+
+QStringList ReadIdentifiers(QIODevice& in, const QString& what)
+{
+    QStringList list;
+    TQuestionRecord record;
+    for (;;) {
+        qint64 have = 0;
+        while (have < RecordSize) {
+            const qint64 got = in.read(reinterpret_cast<char*>(&record) + have, RecordSize - have);
+            if (got < 0)
+                RaiseInOutError(Tr("read"), what, in.errorString());
+            if (got == 0)
+                return list;   // a damaged tail is not a record
+            have += got;
+        }
+        list.append(record.Identifier.str());
+    }
 }
 
 bool ListIdentifiers(QStringList& list)

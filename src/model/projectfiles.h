@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <QByteArray>
+
+class QIODevice;
 #include <vector>
 #include <climits>
 
@@ -44,6 +46,11 @@ extern TQuestionRecord QuestionBuffer;
 void SaveConfig();
 void LoadConfig();
 void ConvertEarlierConfig();
+// The readers behind them, on any device: exactly one current project
+// record, or one earlier record converted field by field. Throw EInOutError
+// naming what when the device holds anything else.
+void ReadConfigRecord(QIODevice& in, const QString& what, TTestConfig& config);
+void ConvertEarlierRecord(QIODevice& in, const QString& what, TTestConfig& config);
 // The Version text of the project file (its first 5 bytes); throws
 // EInOutError when the file cannot be read or is shorter.
 QString ReadProjectVersion();
@@ -52,6 +59,8 @@ void ReadQuestion(int index);
 void WriteQuestion(int index);
 void CompactQuestionFile();
 bool ListIdentifiers(QStringList& list);
+// The identifiers of the whole records a question file's bytes hold.
+QStringList ReadIdentifiers(QIODevice& in, const QString& what);
 
 // Number of whole records in the question file; 0 when it does not exist.
 int QuestionCount();

@@ -11,6 +11,7 @@
 #include "model/projectfiles.h"
 #include "model/testconfig.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -454,6 +455,36 @@ TEST_F(ProjectFiles, FailingDiskNeverCostsTheProjectOrAQuestion)
     EXPECT_FALSE(run.Threw) << run.Message.toStdString();
     EXPECT_EQ(Read("MATHS.QXQ"), Record("A", 2, 1) + Record("NEW", 4, 4) + "tail");
     EXPECT_EQ(Files(), (QStringList{"MATHS.QXJ", "MATHS.QXQ"}));
+}
+
+TEST_F(ProjectFiles, ReadersOnBuffers)
+{
+    // Whole records give their identifiers; the damaged tail is not one.
+    QBuffer questions;
+    questions.setData(Record("A", 2, 1) + Record("Bee", 3, 2) + "xyz");
+    questions.open(QIODevice::ReadOnly);
+    EXPECT_EQ(ReadIdentifiers(questions, QStringLiteral("buffer")), (QStringList{"A", "Bee"}));
+
+    // Exactly one project record, else an error naming what was read.
+    SetConfigDefaults();
+    const QByteArray record = ConfigBytes(TestConfig);
+    TTestConfig read;
+    for (const QByteArray& bytes : {record.left(100), record + "x"}) {
+        QBuffer in;
+        in.setData(bytes);
+        in.open(QIODevice::ReadOnly);
+        try {
+            ReadConfigRecord(in, QStringLiteral("T.QXJ"), read);
+            ADD_FAILURE() << bytes.size();
+        } catch (const EInOutError& e) {
+            EXPECT_TRUE(e.Message().contains(QStringLiteral("T.QXJ"))) << e.what();
+        }
+    }
+    QBuffer in;
+    in.setData(record);
+    in.open(QIODevice::ReadOnly);
+    ReadConfigRecord(in, QStringLiteral("T.QXJ"), read);
+    EXPECT_EQ(ConfigBytes(read), record);
 }
 
 TEST_F(ProjectFiles, DamagedQuestionFileTail)
