@@ -38,15 +38,7 @@ void CopyInto(TSaveFile& out, const QString& path)
     QFile in(ResolveCase(path));
     if (!in.open(QIODevice::ReadOnly))
         RaiseInOutError(Tr("open"), path, in.errorString());
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0)
-            RaiseInOutError(Tr("read"), path, in.errorString());
-        if (got == 0)
-            break;
-        out.Write(buffer, got);
-    }
+    out.WriteFrom(in, path);
 }
 
 quint32 Le32At(const QByteArray& b, qint64 at) { return qFromLittleEndian<quint32>(b.constData() + at); }

@@ -148,17 +148,7 @@ bool WriteCompiledEntryBlock(const QString& file, QIODevice& out, const QString&
 
 void WriteCompiledEntryBlock(QIODevice& in, const QString& inName, QIODevice& out, const QString& outName)
 {
-    QByteArray data;
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0)
-            RaiseInOutError(Tr("read"), inName, in.errorString());
-        if (got == 0)
-            break;
-        data.append(buffer, got);
-    }
-    WriteBlock(data, out, outName);
+    WriteBlock(ReadAllFrom(in, inName), out, outName);
 }
 
 bool CompileEntryFile(const QString& file, const QString& extension)

@@ -143,19 +143,7 @@ TEntryTable TEntryTable::FromEntryFile(QByteArray data)
 
 TEntryTable TEntryTable::FromEntryFile(QIODevice& in, const QString& what)
 {
-    QByteArray data;
-    if (!in.isSequential())
-        data.reserve(qsizetype(std::max<qint64>(in.size() - in.pos(), 0)));
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0)
-            RaiseInOutError(QCoreApplication::translate("EntryFile", "read"), what, in.errorString());
-        if (got == 0)
-            break;
-        data.append(buffer, got);
-    }
-    return FromEntryFile(std::move(data));
+    return FromEntryFile(ReadAllFrom(in, what));
 }
 
 void TEntryTable::Add(const TSpan& span)

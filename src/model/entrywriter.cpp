@@ -98,23 +98,6 @@ QByteArray TextEntryBytes(const QString& header, const QString& source, const QS
     return out;
 }
 
-// Writes all of data at offset; 0, or the errno of the failure.
-int WriteAt(int fd, const char* data, qint64 size, qint64 offset)
-{
-    while (size > 0) {
-        const ssize_t put = ::pwrite(fd, data, size_t(size), off_t(offset));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return errno;
-        if (put == 0)
-            return ENOSPC;
-        data += put;
-        size -= put;
-        offset += put;
-    }
-    return 0;
-}
 
 // Appends to the file, creating it. The new tail is written unbuffered with
 // every size checked; a failed write is undone (the file cut back to its old
@@ -146,7 +129,7 @@ void AppendBytes(const QString& file, QByteArray bytes)
         if (last != '\n')
             bytes.prepend("\r\n");
     }
-    const int error = WriteAt(fd, bytes.constData(), bytes.size(), size);
+    const int error = WriteAllAt(fd, bytes.constData(), bytes.size(), size);
     if (error != 0) {
         if (created)
             ::unlink(encoded.constData());

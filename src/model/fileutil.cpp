@@ -151,21 +151,6 @@ unsigned SourceMode(const QString& path)
     return unsigned(st.st_mode & 0777);
 }
 
-// Copies in's bytes into out; a read failure raises EInOutError naming the
-// source, a write failure the target (TSaveFile's own message).
-void CopyBytes(QFile& in, const QString& src, TSaveFile& out)
-{
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0)
-            RaiseInOutError(Tr("read"), src, in.errorString());
-        if (got == 0)
-            break;
-        out.Write(buffer, got);
-    }
-}
-
 } // namespace
 
 int CopyFile(const QString& source, const QString& target)
@@ -190,7 +175,7 @@ int CopyFile(const QString& source, const QString& target)
         return 3;
     }
     try {
-        CopyBytes(in, src, out);
+        out.WriteFrom(in, src);
         out.Commit();
     } catch (const EInOutError&) {
         if (in.error() != QFileDevice::NoError)
@@ -215,7 +200,7 @@ void CopyFileTo(const QString& source, const QString& target)
     TSaveFile out(dst);
     out.SetMode(SourceMode(src));
     out.Open();
-    CopyBytes(in, src, out);
+    out.WriteFrom(in, src);
     out.Commit();
 }
 
@@ -414,4 +399,37 @@ QByteArray ReadWholeFile(const QString& path)
 void WriteWholeFile(const QString& path, const QByteArray& data)
 {
     SaveWholeFile(path, data);
+}
+
+int WriteAllAt(int fd, const char* data, qint64 size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t put = ::pwrite(fd, data, size_t(size), off_t(offset));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            return errno;
+        if (put == 0)
+            return ENOSPC;
+        data += put;
+        size -= put;
+        offset += put;
+    }
+    return 0;
+}
+
+QByteArray ReadAllFrom(QIODevice& in, const QString& what)
+{
+    QByteArray data;
+    if (!in.isSequential())
+        data.reserve(qsizetype(std::max<qint64>(in.size() - in.pos(), 0)));
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), what, in.errorString());
+        if (got == 0)
+            return data;
+        data.append(buffer, got);
+    }
 }

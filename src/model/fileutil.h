@@ -84,4 +84,11 @@ QByteArray ReadWholeFile(const QString& path);
 // file stays whole on any failure. Throws EInOutError naming the file.
 void WriteWholeFile(const QString& path, const QByteArray& data);
 
+// Writes all of data at offset of the open file, unbuffered, every size
+// checked; 0, or the errno of the failure (ENOSPC for a write that stores
+// nothing).
+int WriteAllAt(int fd, const char* data, qint64 size, qint64 offset);
+// What in holds from its position to its end; throws EInOutError naming what.
+QByteArray ReadAllFrom(QIODevice& in, const QString& what);
+
 [[noreturn]] void RaiseInOutError(const QString& what, const QString& file, const QString& reason);

@@ -279,28 +279,6 @@ void ReadQuestion(int index)
     QuestionBuffer = record;
 }
 
-namespace {
-
-// Writes all of data at offset; 0, or the errno of the failure.
-int WriteAt(int fd, const char* data, qint64 size, qint64 offset)
-{
-    while (size > 0) {
-        const ssize_t put = ::pwrite(fd, data, size_t(size), off_t(offset));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return errno;
-        if (put == 0)
-            return ENOSPC;
-        data += put;
-        size -= put;
-        offset += put;
-    }
-    return 0;
-}
-
-} // namespace
-
 void WriteQuestion(int index)
 {
     if (QuestionPath.isEmpty())
@@ -326,10 +304,10 @@ void WriteQuestion(int index)
     QByteArray old(qsizetype(std::min(RecordSize, size - offset)), '\0');
     if (!old.isEmpty() && ::pread(fd, old.data(), size_t(old.size()), off_t(offset)) != old.size())
         RaiseInOutError(Tr("read"), real, SystemReason(errno));
-    const int error = WriteAt(fd, reinterpret_cast<const char*>(&QuestionBuffer), RecordSize, offset);
+    const int error = WriteAllAt(fd, reinterpret_cast<const char*>(&QuestionBuffer), RecordSize, offset);
     if (error != 0) {
         // Neither step can need more room than the file had.
-        WriteAt(fd, old.constData(), old.size(), offset);
+        WriteAllAt(fd, old.constData(), old.size(), offset);
         if (::ftruncate(fd, off_t(size)) != 0) {
             // Nothing more can be done; the error below still reports the write.
         }

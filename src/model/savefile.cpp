@@ -191,6 +191,19 @@ void TSaveFile::Write(const char* data, qint64 size)
         Fail(Tr("write"), error);
 }
 
+void TSaveFile::WriteFrom(QIODevice& in, const QString& inName)
+{
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), inName, in.errorString());
+        if (got == 0)
+            return;
+        Write(buffer, got);
+    }
+}
+
 QIODevice& TSaveFile::Device()
 {
     if (FFd < 0)

@@ -44,6 +44,9 @@ public:
     // system's reason (a short write on a full disk included).
     void Write(const char* data, qint64 size);
     void Write(const QByteArray& data) { Write(data.constData(), data.size()); }
+    // Appends what in holds from its position to its end; a read failure
+    // throws EInOutError naming inName.
+    void WriteFrom(QIODevice& in, const QString& inName);
     // For writers that stream into a QIODevice (and may seek back to patch a
     // header). Its writes are checked the same way; a failed write returns -1
     // to the writer and is raised again by Commit, so it cannot be missed.
