@@ -1,4 +1,4 @@
-#include "presentation/aboutbox.h"
+#include "runtime/aboutbox.h"
 
 #include "model/ansi.h"
 #include "model/fileutil.h"
@@ -14,11 +14,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-static void InitPresentationResources()
+static void InitRuntimeResources()
 {
     static bool done = false;
     if (!done) {
-        Q_INIT_RESOURCE(presentation);
+        Q_INIT_RESOURCE(runtime);
         done = true;
     }
 }
@@ -58,7 +58,7 @@ QString AboutCommentText(const TAboutSpec& about)
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
-    InitPresentationResources();
+    InitRuntimeResources();
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(tr("About"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
@@ -74,7 +74,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setGeometry(IconLeft, 8, IconSize, IconSize);
     ProgramIcon->setAlignment(Qt::AlignCenter);
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/quendra/presentation/about.png")));
+    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/quendra/runtime/about.png")));
 
     ProductName = MakeLabel(Panel1, "ProductName");
     Version = MakeLabel(Panel1, "Version");
