@@ -364,7 +364,7 @@ bool TTQtextDisplayForm::TryQuit()
 void TTQtextDisplayForm::QuitBtnClick()
 {
     if (TryQuit())
-        QDialog::done(QDialog::Rejected);
+        done(QDialog::Rejected);
 }
 
 void TTQtextDisplayForm::reject() { QuitBtnClick(); }
