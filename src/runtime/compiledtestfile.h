@@ -22,6 +22,9 @@ public:
     void OpenAppended(const QString& executable);
     // The compiled test lying at [start, start + length) of the device.
     void Load(QIODevice& device, qint64 start, qint64 length, const QString& what);
+    // The same over bytes in memory (a mapped file). The entry block is not
+    // copied: Entries reads it where it lies and keeps keeper alive.
+    void LoadMapped(const char* data, qint64 length, const QString& what, std::shared_ptr<void> keeper);
 
     TTestConfig Config {};
     TCompiledHeader Header {};

@@ -1,0 +1,89 @@
+#include "runtime/testprogram.h"
+
+#include "model/errors.h"
+#include "model/fileutil.h"
+#include "model/testconfig.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "runtime/compiledtestfile.h"
+#include "runtime/entrystore.h"
+#include "runtime/runengine.h"
+#include "runtime/runstate.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("TestProgram", text); }
+
+QString WithSeparator(const QString& folder)
+{
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+// A file can be created in folder (a read-only share or medium cannot).
+bool CanWriteIn(const QString& folder)
+{
+    QTemporaryFile probe(WithSeparator(folder) + QStringLiteral(".quendra-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
+
+QString ChooseRunFileDir(const QString& folder, bool& moved)
+{
+    moved = false;
+    if (CanWriteIn(folder))
+        return WithSeparator(folder);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    QDir().mkpath(documents);
+    moved = true;
+    return WithSeparator(documents);
+}
+
+void UseCompiledTest(const TCompiledTestFile& test, const QString& base, const QString& dir)
+{
+    TestConfig = test.Config;
+    TestQuestionList.Clear();
+    for (const TQuestionRecord& r : test.Questions)
+        AddTestQuestion(r);
+    RunEntries = std::make_shared<TCompiledEntryStore>(test.Entries);
+    RunBaseName = base;
+    RunFileDir = dir;
+}
+
+int RunTestProgram(int argc, char** argv, const std::function<QString(TCompiledTestFile&)>& load)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quendra"));
+    InstallHelpKey(app);
+    try {
+        TCompiledTestFile test;
+        const QString file = QFileInfo(load(test)).absoluteFilePath();
+        const QString folder = QFileInfo(file).absolutePath();
+        // Media files and documents the test names lie beside it.
+        ProgramDir = ProjectDir = WithSeparator(folder);
+        QDir::setCurrent(folder);
+        HelpFilePath.clear();
+        bool moved = false;
+        const QString dir = ChooseRunFileDir(folder, moved);
+        UseCompiledTest(test, BaseName(file), dir);
+        if (moved)
+            ShowInfo(Tr("The folder of this test cannot be written to.\n\rYour saved test and results are kept in %1")
+                         .arg(QDir::toNativeSeparators(dir)));
+        RunTest();
+    } catch (const EQuendraError& e) {
+        ShowError(e.Message());
+        return 1;
+    } catch (const std::exception& e) {
+        ShowError(QString::fromLocal8Bit(e.what()));
+        return 1;
+    }
+    return 0;
+}
