@@ -15,6 +15,7 @@
 #include "runtime/scorebar.h"
 #include "runtime/showentry.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -97,6 +98,7 @@ TTQtextDisplayForm::TTQtextDisplayForm(const QStringList& lines, QWidget* parent
     MenuPnl = new QFrame(this);
     MenuPnl->setObjectName(QStringLiteral("MenuPnl"));
     MenuPnl->setFixedHeight(25);
+    MenuPnl->setAccessibleName(tr("Commands"));
     const QRect bar(0, BarTop, BarButtonWidth, BarButtonHeight);
     PassBtn = MakeButton(MenuPnl, "PassBtn", QString(), bar);
     InformBtn = MakeButton(MenuPnl, "InformBtn", QString(), bar);
@@ -113,11 +115,15 @@ TTQtextDisplayForm::TTQtextDisplayForm(const QStringList& lines, QWidget* parent
     RichEdit1->SetReadOnlyDisplay(true);
     RichEdit1->SetScrollBars(true, false);
     RichEdit1->setAccessibleName(tr("Question text"));
+    // The question's own formatting decides; the screen's bold face is for
+    // its buttons and labels only.
+    RichEdit1->setFont(QApplication::font());
     RichEdit1->viewport()->installEventFilter(this);
 
     AnswerPnl = new QFrame(this);
     AnswerPnl->setObjectName(QStringLiteral("AnswerPnl"));
     AnswerPnl->setFixedHeight(33);
+    AnswerPnl->setAccessibleName(tr("Answers"));
     ButtonPnl = new QFrame(AnswerPnl);
     ButtonPnl->setObjectName(QStringLiteral("ButtonPnl"));
     ButtonPnl->setGeometry(0, 0, 640, 33);
@@ -156,6 +162,7 @@ TTQtextDisplayForm::TTQtextDisplayForm(const QStringList& lines, QWidget* parent
     ScorePnl = new QFrame(this);
     ScorePnl->setObjectName(QStringLiteral("ScorePnl"));
     ScorePnl->setFixedHeight(36);
+    ScorePnl->setAccessibleName(tr("Score panel"));
     TotQuestLbl = MakeLabel(ScorePnl, "TotQuestLbl", QString(), QRect(6, 2, 110, 16));
     ShowTquestlbl = MakeLabel(ScorePnl, "ShowTquestlbl", QString(), QRect(118, 2, 38, 16));
     ScoreLbl = MakeLabel(ScorePnl, "ScoreLbl", QString(), QRect(6, 18, 150, 16));

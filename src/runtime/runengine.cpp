@@ -274,7 +274,15 @@ void BuildQuestionOrder()
         QuestionOrder[size_t(k)] = p[size_t(k)];
 }
 
-void ResetRunEngine() { InRetakeCycle = false; }
+void ResetRunEngine()
+{
+    InRetakeCycle = false;
+    TestQuestionList.Clear();
+    RunEntries.reset();
+    RunBaseName.clear();
+    RunFileDir.clear();
+    SetRunBackdrop(nullptr);
+}
 
 void RunTest(TRunScreens& screens)
 {

@@ -36,5 +36,7 @@ QString RetakeQuestion(int n, const QString& countText);
 // answers the number completed. ScorePercent follows the new counts.
 int RecountRun();
 
-// Resets what the engine keeps beyond the run state (the retake flag).
+// Resets what the engine keeps beyond the run state: the retake flag, the
+// test's question list, its entry store, the run files' name and folder and
+// the backdrop pointer.
 void ResetRunEngine();

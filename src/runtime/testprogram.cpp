@@ -10,15 +10,45 @@
 #include "runtime/runengine.h"
 #include "runtime/runstate.h"
 
+#include "runtime/qtextdisplayform.h"
+
 #include <QApplication>
+#include <QEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("TestProgram", text); }
+
+// Start-up timing for bench/runtime: with QUENDRA_STARTUP_T0 (the
+// CLOCK_MONOTONIC launch time in nanoseconds) set, the first paint of a
+// question screen prints "startup-ms <elapsed>" and ends the program.
+class TFirstQuestionProbe : public QObject {
+public:
+    explicit TFirstQuestionProbe(long long t0) : FT0(t0) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && qobject_cast<TTQtextDisplayForm*>(static_cast<QWidget*>(watched)->window())) {
+            timespec now {};
+            clock_gettime(CLOCK_MONOTONIC, &now);
+            std::printf("startup-ms %.3f\n", double(now.tv_sec * 1000000000LL + now.tv_nsec - FT0) / 1e6);
+            std::fflush(stdout);
+            std::_Exit(0);
+        }
+        return false;
+    }
+
+private:
+    long long FT0;
+};
 
 QString WithSeparator(const QString& folder)
 {
@@ -63,6 +93,11 @@ int RunTestProgram(int argc, char** argv, const std::function<QString(TCompiledT
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendra"));
     InstallHelpKey(app);
+    bool timed = false;
+    const long long t0 = qEnvironmentVariable("QUENDRA_STARTUP_T0").toLongLong(&timed);
+    TFirstQuestionProbe probe(t0);
+    if (timed && t0 > 0)
+        app.installEventFilter(&probe);
     try {
         TCompiledTestFile test;
         const QString file = QFileInfo(load(test)).absoluteFilePath();
@@ -78,6 +113,13 @@ int RunTestProgram(int argc, char** argv, const std::function<QString(TCompiledT
             ShowInfo(Tr("The folder of this test cannot be written to.\n\rYour saved test and results are kept in %1")
                          .arg(QDir::toNativeSeparators(dir)));
         RunTest();
+        // For scripted checks of a whole run (QUENDRA_RUN_REPORT=1): the
+        // counts the run ended with.
+        if (qEnvironmentVariableIntValue("QUENDRA_RUN_REPORT") == 1) {
+            std::printf("run-end taken=%d correct=%d score=%d quit=%d saved=%d\n", TakeCount, CorrectCount,
+                        ScorePercent, int(QuitRequested), int(QuitSaveRequested));
+            std::fflush(stdout);
+        }
     } catch (const EQuendraError& e) {
         ShowError(e.Message());
         return 1;

@@ -121,3 +121,66 @@ TEST_F(TestProgramTest, RunFilesGoToTheDocumentsFolderWhenTheTestsFolderCannotBe
 }
 
 } // namespace
+
+namespace {
+
+// A small sample test, compiled: four formatted questions, Pass and
+// Quit & Save allowed, the score panel shown. With QUENDRA_SAMPLE_OUT naming
+// a folder the compiled test is also left there (SAMPLE.QXC) for a person
+// to take in the player.
+TEST_F(TestProgramTest, SampleTestTakenByAScriptedStudent)
+{
+    QFile::remove(EntryPath);
+    QFile::remove(QuestionPath);
+    Dir.UseAsProject(QStringLiteral("SAMPLE"));
+    SetConfigDefaults();
+    TestConfig.TakeAllQuestions = true;
+    TestConfig.SequentialPresentation = true;
+    TestConfig.AllowPass = true;
+    TestConfig.AllowQuitSave = true;
+    TestConfig.DisplayRightAnswer = true;
+    TestConfig.QuestionScreen.DisplayScorePanel = true;
+    TestConfig.QuestionScreen.AnswerBarColor = 0x00C0C0C0;
+    TestConfig.QuestionScreen.ScorePanelColor = 0x00808000;
+    TestConfig.QuestionScreen.ScorePanelTextColor = 0x00FFFFFF;
+    TestConfig.QuestionScreen.ScoreBarColor = 0x00FFFFFF;
+    TestConfig.QuestionScreen.ScoreProgressColor = 0x00800000;
+    TestConfig.Program.ProgramTitle = QStringLiteral("Sample test: rivers and mountains");
+    const char* texts[] = {
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs28 Which river is the \\b longest\\b0  in Europe?\\par\\fs22 A: Danube  B: Volga  C: Rhine\\par}",
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs28 Which mountain is the \\i highest\\i0  in the Alps?\\par\\fs22 A: Matterhorn  B: Eiger  C: Mont Blanc\\par}",
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs28 Where does the \\ul Nile\\ul0  end?\\par\\fs22 A: Red Sea  B: Atlantic  C: Mediterranean  D: Indian Ocean\\par}",
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs28 Which is a volcano?\\par\\fs22 A: Ben Nevis  B: Snowdon  C: Zugspitze  D: Etna\\par}"};
+    const int answers[] = {3, 3, 4, 4};
+    const int correct[] = {2, 3, 3, 4};
+    QByteArray questions;
+    for (int i = 0; i < 4; ++i) {
+        std::memset(&QuestionBuffer, 0, sizeof QuestionBuffer);
+        QuestionBuffer.Identifier = QStringLiteral("S%1").arg(i + 1);
+        QuestionBuffer.AnswerCount = answers[i];
+        QuestionBuffer.CorrectAnswer = correct[i];
+        QuestionBuffer.TextBackColor = 0x00FFFFFF;
+        questions += QByteArray(reinterpret_cast<const char*>(&QuestionBuffer), 55);
+        AppendQuestionEntry(EntryPath, QStringLiteral("S%1").arg(i + 1), {QString::fromLatin1(texts[i])});
+    }
+    Dir.Write(QStringLiteral("SAMPLE.QXQ"), questions);
+    SaveConfig();
+    ASSERT_TRUE(BuildCompiledTest());
+    const QString out = qEnvironmentVariable("QUENDRA_SAMPLE_OUT");
+    if (!out.isEmpty()) {
+        QFile::remove(out + QStringLiteral("/SAMPLE.QXC"));
+        QFile::copy(Dir.File(QStringLiteral("SAMPLE.QXC")), out + QStringLiteral("/SAMPLE.QXC"));
+    }
+
+    TCompiledTestFile test;
+    test.Open(Dir.File(QStringLiteral("SAMPLE.QXC")));
+    UseCompiledTest(test, QStringLiteral("SAMPLE"), Dir.Path());
+    TScriptedStudent s;
+    s.Actions = {QStringLiteral("right"), QStringLiteral("wrong"), QStringLiteral("right"), QStringLiteral("right")};
+    RunTest(s);
+    EXPECT_EQ(TakeCount, 4);
+    EXPECT_EQ(CorrectCount, 3);
+    EXPECT_EQ(ScorePercent, 75);
+}
+
+} // namespace
