@@ -5,6 +5,7 @@
 #include "model/testconfig.h"
 #include "platform/messages.h"
 #include "platform/modal.h"
+#include "runtime/runscreens.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -164,7 +165,8 @@ bool TAboutBox::Prepare(const TAboutSpec& about, int mode)
 
 void ShowAbout(const TAboutSpec& about, int mode)
 {
-    TAboutBox box;
+    // Over the run's backdrop during a test run, else over the active window.
+    TAboutBox box(RunWindowParent());
     if (!box.Prepare(about, mode))
         return;
     ShowModal(box);
