@@ -32,7 +32,7 @@ namespace {
 
 constexpr int BarButtonWidth = 75, BarButtonHeight = 18, BarTop = 4, BarStart = 5, BarStep = 80;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect geometry)
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption, QRect geometry)
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -100,13 +100,13 @@ TTQtextDisplayForm::TTQtextDisplayForm(const QStringList& lines, QWidget* parent
     MenuPnl->setFixedHeight(25);
     MenuPnl->setAccessibleName(tr("Commands"));
     const QRect bar(0, BarTop, BarButtonWidth, BarButtonHeight);
-    PassBtn = MakeButton(MenuPnl, "PassBtn", QString(), bar);
-    InformBtn = MakeButton(MenuPnl, "InformBtn", QString(), bar);
-    ExplBtn = MakeButton(MenuPnl, "ExplBtn", QString(), bar);
-    HelpBtn = MakeButton(MenuPnl, "HelpBtn", QString(), bar);
-    QuitSaveBtn = MakeButton(MenuPnl, "QuitSaveBtn", QString(), bar);
-    QuitBtn = MakeButton(MenuPnl, "QuitBtn", QString(), bar);
-    AboutBtn = MakeButton(MenuPnl, "AboutBtn", QString(), bar);
+    PassBtn = NewButton(MenuPnl, "PassBtn", QString(), bar);
+    InformBtn = NewButton(MenuPnl, "InformBtn", QString(), bar);
+    ExplBtn = NewButton(MenuPnl, "ExplBtn", QString(), bar);
+    HelpBtn = NewButton(MenuPnl, "HelpBtn", QString(), bar);
+    QuitSaveBtn = NewButton(MenuPnl, "QuitSaveBtn", QString(), bar);
+    QuitBtn = NewButton(MenuPnl, "QuitBtn", QString(), bar);
+    AboutBtn = NewButton(MenuPnl, "AboutBtn", QString(), bar);
     for (QPushButton* b : {PassBtn, InformBtn, ExplBtn, HelpBtn, QuitSaveBtn, QuitBtn, AboutBtn})
         b->hide();
 
@@ -131,7 +131,7 @@ TTQtextDisplayForm::TTQtextDisplayForm(const QStringList& lines, QWidget* parent
     const int answerCount = CurrentQuestion.AnswerCount.get();
     for (int k = 1; k <= 6; ++k) {
         const QByteArray name = "Button" + QByteArray::number(k);
-        QPushButton* b = MakeButton(ButtonPnl, name.constData(), AnswerCaption(answerText, k),
+        QPushButton* b = NewButton(ButtonPnl, name.constData(), AnswerCaption(answerText, k),
                                     QRect(43 + 96 * (k - 1), 8, 75, 25));
         b->setProperty("Tag", k);
         b->setAccessibleName(answerText.left(11) + u' ' + AnswerLetter(k));
@@ -154,8 +154,8 @@ TTQtextDisplayForm::TTQtextDisplayForm(const QStringList& lines, QWidget* parent
     ShowAnsPnl->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ShowAnsPnl->setAlignment(Qt::AlignCenter);
     ShowAnsPnl->hide();
-    NextBitBtn = MakeButton(AnswerPnl, "NextBitBtn", QString(), QRect(43, 5, 75, 25));
-    ContBitBtn = MakeButton(AnswerPnl, "ContBitBtn", QString(), QRect(43, 5, 75, 25));
+    NextBitBtn = NewButton(AnswerPnl, "NextBitBtn", QString(), QRect(43, 5, 75, 25));
+    ContBitBtn = NewButton(AnswerPnl, "ContBitBtn", QString(), QRect(43, 5, 75, 25));
     NextBitBtn->hide();
     ContBitBtn->hide();
 
