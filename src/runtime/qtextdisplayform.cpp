@@ -10,7 +10,9 @@
 #include "runtime/aboutbox.h"
 #include "runtime/entrystore.h"
 #include "runtime/hyperlinkphrase.h"
+#include "runtime/runengine.h"
 #include "runtime/runscreens.h"
+#include "runtime/runwidgets.h"
 #include "runtime/runstate.h"
 #include "runtime/scorebar.h"
 #include "runtime/showentry.h"
@@ -31,55 +33,6 @@
 namespace {
 
 constexpr int BarButtonWidth = 75, BarButtonHeight = 18, BarTop = 4, BarStart = 5, BarStep = 80;
-
-QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption, QRect geometry)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    return l;
-}
-
-QString Plain(const QString& caption)
-{
-    QString t = caption;
-    t.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    t.remove(u'&');
-    t.replace(u'\x01', u'&');
-    return t;
-}
-
-void SetCaption(QPushButton* button, const QString& caption)
-{
-    button->setText(caption);
-    button->setAccessibleName(Plain(caption).simplified());
-}
-
-void Colourise(QWidget* w, quint32 back, const QColor& text = QColor())
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, ColourToQColor(back));
-    if (text.isValid())
-        p.setColor(QPalette::WindowText, text);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-// The test's help file: a bare name lies in the test's folder.
-QString TestHelpFile()
-{
-    const QString file = TestConfig.Program.HelpFile.str();
-    return QDir::isRelativePath(file) && !ProjectDir.isEmpty() ? ProjectDir + file : file;
-}
 
 } // namespace
 
@@ -117,7 +70,10 @@ TTQtextDisplayForm::TTQtextDisplayForm(const QStringList& lines, QWidget* parent
     RichEdit1->setAccessibleName(tr("Question text"));
     // The question's own formatting decides; the screen's bold face is for
     // its buttons and labels only.
-    RichEdit1->setFont(QApplication::font());
+    QFont plain = QApplication::font();
+    plain.setBold(false);
+    plain.setPointSizeF(QApplication::font().pointSizeF());
+    RichEdit1->setFont(plain);
     RichEdit1->viewport()->installEventFilter(this);
 
     AnswerPnl = new QFrame(this);

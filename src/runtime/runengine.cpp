@@ -24,7 +24,8 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("RunEngine", text); }
 
-// The test's own help file: a bare name lies in the test's folder.
+} // namespace
+
 QString TestHelpFile()
 {
     const QString file = TestConfig.Program.HelpFile.str();
@@ -32,6 +33,8 @@ QString TestHelpFile()
         return ResolveCase(file);
     return ResolveCase(ProjectDir + file);
 }
+
+namespace {
 
 void RunCommand(TRunScreens& screens, const TCommandSpec& command)
 {

@@ -36,6 +36,9 @@ QString RetakeQuestion(int n, const QString& countText);
 // answers the number completed. ScorePercent follows the new counts.
 int RecountRun();
 
+// The test's own help file: a bare name lies in the test's folder.
+QString TestHelpFile();
+
 // Resets what the engine keeps beyond the run state: the retake flag, the
 // test's question list, its entry store, the run files' name and folder and
 // the backdrop pointer.

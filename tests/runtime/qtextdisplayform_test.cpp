@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <cstring>
 
 namespace {
@@ -231,21 +233,52 @@ TEST_F(QuestionScreenTest, HyperlinkClicksAndAttachments)
     EXPECT_EQ(form.RichEdit1->SelStart(), 12);
     form.RichEdit1->SetSelStart(2);   // not underlined: nothing
     form.RichEdit1MouseDown();
+    // A mouse press on the phrase moves the caret there and asks once the
+    // press is over.
+    {
+        QTextCursor at(form.RichEdit1->document());
+        at.setPosition(15);
+        const QPointF p = form.RichEdit1->cursorRect(at).center() + QPointF(2, 0);
+        QWidget* vp = form.RichEdit1->viewport();
+        QMouseEvent press(QEvent::MouseButtonPress, p, vp->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(vp, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, p, vp->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(vp, &release);
+        ExpectMessage(QStringLiteral("Information"));
+        PumpEvents(50);
+        EXPECT_EQ(MessageTexts().value(1), QStringLiteral("\"square root\" is not HyperText"));
+    }
 
     // A hyperlink entry of that phrase is shown (a missing picture here).
     AppendCommandEntry(EntryPath, QStringLiteral("Square Root"), 2, QStringLiteral("HYPER"), QStringLiteral("root.bmp"));
     form.RichEdit1->SetSelStart(10);
     ExpectMessage(QStringLiteral("Error"));
     form.RichEdit1MouseDown();
-    EXPECT_EQ(MessageTexts().value(1), QStringLiteral("The file ROOT.BMP is missing"));
+    EXPECT_EQ(MessageTexts().value(2), QStringLiteral("The file ROOT.BMP is missing"));
 
     // Information and explanation read "<identifier>^INFO^" and "^EXP^".
     AppendCommandEntry(EntryPath, QStringLiteral("Q1^INFO^"), 2, QStringLiteral("INFO"), QStringLiteral("info.bmp"));
     ExpectMessage(QStringLiteral("Error"));
     form.InformBtnClick();
-    EXPECT_EQ(MessageTexts().value(2), QStringLiteral("The file INFO.BMP is missing"));
+    EXPECT_EQ(MessageTexts().value(3), QStringLiteral("The file INFO.BMP is missing"));
     form.ExplBtnClick();   // no such entry: nothing
-    EXPECT_EQ(MessageTexts().size(), 3);
+    EXPECT_EQ(MessageTexts().size(), 4);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QuestionScreenTest, TheQuestionKeepsItsOwnFormatting)
+{
+    TTQtextDisplayForm form({QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs28 Where does the \\b Nile\\b0  end?\\par}")});
+    form.show();
+    QTextCursor c(form.RichEdit1->document());
+    c.setPosition(3);
+    EXPECT_FALSE(c.charFormat().font().bold());
+    c.setPosition(17);
+    EXPECT_TRUE(c.charFormat().font().bold());
+    EXPECT_TRUE(form.Button1->font().bold());
 }
 
 } // namespace
