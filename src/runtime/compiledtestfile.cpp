@@ -2,6 +2,8 @@
 
 #include "model/errors.h"
 #include "model/fileutil.h"
+#include "runtime/entrystore.h"
+#include "runtime/mappedentrystore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,6 +36,7 @@ QByteArray ReadAt(QIODevice& device, qint64 at, qint64 size, const QString& what
 
 void TCompiledTestFile::Load(QIODevice& device, qint64 start, qint64 length, const QString& what)
 {
+    LazyStore.reset();
     Questions.clear();
     Entries.reset();
     HasEntries = false;
@@ -86,7 +89,11 @@ void TCompiledTestFile::LoadMapped(const char* data, qint64 length, const QStrin
         Damaged(what, Tr("the number of questions does not fit the file."));
     if (entryOffset != 0 && (entryOffset < CompiledDataOffset || entryOffset > questionsOffset))
         Damaged(what, Tr("the entries lie outside the file."));
-    if (entryOffset != 0) {
+    LazyStore.reset();
+    if (entryOffset != 0 && LazyEntries) {
+        LazyStore = std::make_shared<TMappedEntryStore>(data + entryOffset, questionsOffset - entryOffset, keeper, what);
+        HasEntries = true;
+    } else if (entryOffset != 0) {
         struct THolder {
             std::shared_ptr<void> Keeper;
             TCompiledEntryBlock Block;
@@ -177,4 +184,11 @@ void TCompiledTestFile::OpenAppended(const QString& executable)
         return;
     }
     Load(*f, end, f->size() - end, executable);
+}
+
+std::shared_ptr<const TEntryStore> TCompiledTestFile::EntryStore() const
+{
+    if (LazyStore)
+        return LazyStore;
+    return std::make_shared<TCompiledEntryStore>(Entries);
 }

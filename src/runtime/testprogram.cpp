@@ -83,7 +83,7 @@ void UseCompiledTest(const TCompiledTestFile& test, const QString& base, const Q
     TestQuestionList.Clear();
     for (const TQuestionRecord& r : test.Questions)
         AddTestQuestion(r);
-    RunEntries = std::make_shared<TCompiledEntryStore>(test.Entries);
+    RunEntries = test.EntryStore();
     RunBaseName = base;
     RunFileDir = dir;
 }
@@ -100,6 +100,7 @@ int RunTestProgram(int argc, char** argv, const std::function<QString(TCompiledT
         app.installEventFilter(&probe);
     try {
         TCompiledTestFile test;
+        test.LazyEntries = true;
         const QString file = QFileInfo(load(test)).absoluteFilePath();
         const QString folder = QFileInfo(file).absolutePath();
         // Media files and documents the test names lie beside it.

@@ -85,6 +85,7 @@ TEST_F(TestProgramTest, TheCompiledTestRunsAsThePreView)
     ASSERT_TRUE(BuildCompiledTest());
     std::memset(&TestConfig, 0, sizeof TestConfig);
     TCompiledTestFile test;
+    test.LazyEntries = true;   // as the programs read it
     test.Open(Dir.File(QStringLiteral("GEO.QXC")));
     UseCompiledTest(test, QStringLiteral("GEO"), Dir.Path());
     EXPECT_TRUE(TestConfig.AllowPass);
@@ -173,6 +174,7 @@ TEST_F(TestProgramTest, SampleTestTakenByAScriptedStudent)
     }
 
     TCompiledTestFile test;
+    test.LazyEntries = true;   // as the programs read it
     test.Open(Dir.File(QStringLiteral("SAMPLE.QXC")));
     UseCompiledTest(test, QStringLiteral("SAMPLE"), Dir.Path());
     TScriptedStudent s;
