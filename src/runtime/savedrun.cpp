@@ -41,7 +41,8 @@ TSavedRunState ReadSavedRun(std::vector<TQuestionRecord>& records, QString& reas
     reason.clear();
     const QString path = ResolveCase(SavedRunPath());
     const QFileInfo info(path);
-    if (!info.exists() || info.size() < qint64(sizeof(TQuestionRecord)))
+    // Something other than a plain file (a folder of that name) is no saved run.
+    if (!info.isFile() || info.size() < qint64(sizeof(TQuestionRecord)))
         return TSavedRunState::Absent;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))

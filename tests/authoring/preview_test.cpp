@@ -10,6 +10,9 @@
 #include "runtime/qtextdisplayform.h"
 #include "runtime/runstate.h"
 
+#include "model/errors.h"
+
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
@@ -115,6 +118,33 @@ TEST_F(PreviewTestCase, QuitAndSaveLeavesTheSavedRunInTheProjectFolder)
     PreviewTest();
     EXPECT_EQ(CorrectCount, 3);
     EXPECT_FALSE(Dir.Exists(QStringLiteral("MATHS.sav")));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PreviewTestCase, AFailedSaveEndsTheRunAndStillRestoresTheTool)
+{
+    // A folder in the saved run's place: the run starts afresh, and Quit &
+    // Save cannot write.
+    ASSERT_TRUE(QDir(Dir.Path()).mkdir(QStringLiteral("MATHS.sav")));
+    Screen(QStringLiteral("First"), [](TTQtextDisplayForm& f) {
+        f.Button1->click();
+        f.QuitSaveBtn->click();
+    });
+    bool failed = false;
+    try {
+        PreviewTest();
+    } catch (const EQuendraError& e) {
+        failed = true;
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("MATHS.sav"))) << e.Message().toStdString();
+    }
+    EXPECT_TRUE(failed);
+    EXPECT_TRUE(TestConfig.AllowPass);
+    EXPECT_EQ(CurrentHelpFile(), HelpFilePath);
+    EXPECT_EQ(TestQuestionList.Count(), 0);
+    EXPECT_FALSE(RunEntries);
 }
 
 } // namespace
