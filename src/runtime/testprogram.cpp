@@ -17,11 +17,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+
+#include <unistd.h>
 
 namespace {
 
@@ -55,11 +57,12 @@ QString WithSeparator(const QString& folder)
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-// A file can be created in folder (a read-only share or medium cannot).
+// A file can be created in folder: the folder exists, its permissions allow
+// it and it does not lie on a read-only file system (a share or a disc).
+// Asked of the system, so nothing is written to find out.
 bool CanWriteIn(const QString& folder)
 {
-    QTemporaryFile probe(WithSeparator(folder) + QStringLiteral(".quendra-XXXXXX"));
-    return probe.open();
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
 } // namespace
