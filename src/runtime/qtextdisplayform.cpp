@@ -23,6 +23,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -75,6 +76,7 @@ TTQtextDisplayForm::TTQtextDisplayForm(const QStringList& lines, QWidget* parent
     plain.setPointSizeF(QApplication::font().pointSizeF());
     RichEdit1->setFont(plain);
     RichEdit1->viewport()->installEventFilter(this);
+    RichEdit1->installEventFilter(this);   // Enter on a hyperlink phrase opens it
 
     AnswerPnl = new QFrame(this);
     AnswerPnl->setObjectName(QStringLiteral("AnswerPnl"));
@@ -162,6 +164,7 @@ TTQtextDisplayForm::TTQtextDisplayForm(const QStringList& lines, QWidget* parent
     TotQuestLbl->setText(TestConfig.TotalQuestionsText.str());
     CorrectLbl->setText(TestConfig.CorrectText.str());
     Answered->setText(TestConfig.AnsweredText.str());
+    ShowAnsPnl->setText(TestConfig.CorrectAnswerIsText.str());
     Gauge1->setAccessibleName(TestConfig.ScoreText.str());
     RefreshScore();
     LayOutCommandBar();
@@ -402,6 +405,17 @@ bool TTQtextDisplayForm::eventFilter(QObject* watched, QEvent* event)
         // After the press is handled: a window opened inside it would keep
         // the mouse grab.
         QTimer::singleShot(0, this, &TTQtextDisplayForm::RichEdit1MouseDown);
+    }
+    // Without a mouse: the arrow keys move the caret in the text, and Enter
+    // on an underlined phrase opens its hyperlink (elsewhere Enter still
+    // presses Next or Continue).
+    if (watched == RichEdit1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier
+            && !GetHyperlinkPhrase(*RichEdit1).isEmpty()) {
+            RichEdit1MouseDown();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

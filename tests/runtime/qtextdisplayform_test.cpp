@@ -214,6 +214,21 @@ TEST_F(QuestionScreenTest, KeyboardAloneTakesTheQuestion)
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(form.RichEdit1->accessibleName(), QStringLiteral("Question text"));
+
+    // From the question text too; after the answer Tab goes from Next to
+    // the command bar.
+    TestConfig.AllowQuitSave = true;
+    TTQtextDisplayForm second({});
+    second.show();
+    QApplication::setActiveWindow(&second);
+    second.RichEdit1->setFocus();
+    Key(second.RichEdit1, Qt::Key_B, QStringLiteral("b"));
+    EXPECT_EQ(CurrentQuestion.ChosenAnswer.get(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), second.NextBitBtn);
+    Key(second.NextBitBtn, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), second.QuitSaveBtn);
+    Key(second.QuitSaveBtn, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), second.QuitBtn);
 }
 
 TEST_F(QuestionScreenTest, HyperlinkClicksAndAttachments)
@@ -249,20 +264,27 @@ TEST_F(QuestionScreenTest, HyperlinkClicksAndAttachments)
         EXPECT_EQ(MessageTexts().value(1), QStringLiteral("\"square root\" is not HyperText"));
     }
 
+    // Enter with the caret on the phrase opens it too (keyboard alone).
+    form.RichEdit1->SetSelStart(11);
+    ExpectMessage(QStringLiteral("Information"));
+    Key(form.RichEdit1, Qt::Key_Return);
+    EXPECT_EQ(MessageTexts().value(2), QStringLiteral("\"square root\" is not HyperText"));
+    EXPECT_TRUE(form.isVisible());
+
     // A hyperlink entry of that phrase is shown (a missing picture here).
     AppendCommandEntry(EntryPath, QStringLiteral("Square Root"), 2, QStringLiteral("HYPER"), QStringLiteral("root.bmp"));
     form.RichEdit1->SetSelStart(10);
     ExpectMessage(QStringLiteral("Error"));
     form.RichEdit1MouseDown();
-    EXPECT_EQ(MessageTexts().value(2), QStringLiteral("The file ROOT.BMP is missing"));
+    EXPECT_EQ(MessageTexts().value(3), QStringLiteral("The file ROOT.BMP is missing"));
 
     // Information and explanation read "<identifier>^INFO^" and "^EXP^".
     AppendCommandEntry(EntryPath, QStringLiteral("Q1^INFO^"), 2, QStringLiteral("INFO"), QStringLiteral("info.bmp"));
     ExpectMessage(QStringLiteral("Error"));
     form.InformBtnClick();
-    EXPECT_EQ(MessageTexts().value(3), QStringLiteral("The file INFO.BMP is missing"));
+    EXPECT_EQ(MessageTexts().value(4), QStringLiteral("The file INFO.BMP is missing"));
     form.ExplBtnClick();   // no such entry: nothing
-    EXPECT_EQ(MessageTexts().size(), 4);
+    EXPECT_EQ(MessageTexts().size(), 5);
 }
 
 } // namespace
