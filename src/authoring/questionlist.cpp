@@ -3,6 +3,7 @@
 #include "authoring/questionlist.h"
 
 #include "authoring/addquestionform.h"
+#include "authoring/preview.h"
 #include "authoring/taddtextform.h"
 #include "model/entryfile.h"
 #include "model/errors.h"
@@ -80,12 +81,6 @@ int ChooseQuestion(const QString& caption, int helpContext)
     if (!ListIdentifiers(identifiers) || identifiers.isEmpty())
         return -1;
     return SelectFromList(identifiers, 0, helpContext, caption);
-}
-
-// The question screen of a test run, shown for one question.
-void ShowQuestionForView(const QStringList& /*lines*/)
-{
-    NotAvailableYet(Tr("View a Question"));
 }
 
 } // namespace

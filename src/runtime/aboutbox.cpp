@@ -1,10 +1,11 @@
-#include "presentation/aboutbox.h"
+#include "runtime/aboutbox.h"
 
 #include "model/ansi.h"
 #include "model/fileutil.h"
 #include "model/testconfig.h"
 #include "platform/messages.h"
 #include "platform/modal.h"
+#include "runtime/runscreens.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -14,11 +15,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-static void InitPresentationResources()
+static void InitRuntimeResources()
 {
     static bool done = false;
     if (!done) {
-        Q_INIT_RESOURCE(presentation);
+        Q_INIT_RESOURCE(runtime);
         done = true;
     }
 }
@@ -58,7 +59,7 @@ QString AboutCommentText(const TAboutSpec& about)
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
-    InitPresentationResources();
+    InitRuntimeResources();
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(tr("About"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
@@ -74,7 +75,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setGeometry(IconLeft, 8, IconSize, IconSize);
     ProgramIcon->setAlignment(Qt::AlignCenter);
-    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/quendra/presentation/about.png")));
+    ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/quendra/runtime/about.png")));
 
     ProductName = MakeLabel(Panel1, "ProductName");
     Version = MakeLabel(Panel1, "Version");
@@ -164,7 +165,8 @@ bool TAboutBox::Prepare(const TAboutSpec& about, int mode)
 
 void ShowAbout(const TAboutSpec& about, int mode)
 {
-    TAboutBox box;
+    // Over the run's backdrop during a test run, else over the active window.
+    TAboutBox box(RunWindowParent());
     if (!box.Prepare(about, mode))
         return;
     ShowModal(box);
