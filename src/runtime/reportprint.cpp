@@ -125,9 +125,9 @@ bool PrintLinesWithDialog(const QStringList& lines, const QString& pdfName)
     printer.setPageMargins(QMarginsF(MarginMillimetres, MarginMillimetres,
                                      MarginMillimetres, MarginMillimetres),
                            QPageLayout::Millimeter);
-    // Without a printer the dialog's choice is the PDF file.
-    if (printer.outputFormat() == QPrinter::NativeFormat
-        && QPrinterInfo::availablePrinterNames().isEmpty() && !pdfName.isEmpty()) {
+    // Without a printer the dialog's choice is a PDF file, named after what
+    // is printed.
+    if (!pdfName.isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QFileInfo(pdfName).absoluteFilePath());
     }
