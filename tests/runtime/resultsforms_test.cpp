@@ -278,6 +278,15 @@ TEST_F(ResultsFormsTest, LongReportPrintsOnSeveralPages)
     EXPECT_EQ(wideBack.trimmed(), wide.trimmed());
     EXPECT_GT(PdfText(pdf).count(QStringLiteral("word")), 0);
 
+    // A full disk keeps an older printout of that name whole.
+    const QByteArray old = Dir.Read(QStringLiteral("long.pdf"));
+    const TLimitedRun run = RunWithFileSizeLimit(4096, [&] { PrintReportLines(printer, lines); });
+    EXPECT_TRUE(run.Exited);
+    EXPECT_TRUE(run.Threw);
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("long.pdf"))) << run.Message.toStdString();
+    EXPECT_EQ(Dir.Read(QStringLiteral("long.pdf")), old);
+    EXPECT_EQ(StrayFiles(Dir.Path(), {"long.pdf"}), QStringList());
+
     // Wrapping rules on their own.
     EXPECT_EQ(WrapPrintLine(QString(), 10), QStringList({QString()}));
     EXPECT_EQ(WrapPrintLine(QStringLiteral("abcdefghijKLM"), 10), QStringList({"abcdefghij", "KLM"}));
