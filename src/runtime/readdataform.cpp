@@ -48,6 +48,7 @@ TReadDataForm::TReadDataForm(QWidget* parent) : QDialog(parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAccessibleName(tr("Test results"));
     Memo1->setReadOnly(true);
+    Memo1->setTabChangesFocus(true);   // Tab reaches the buttons
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -91,6 +92,7 @@ TReadDataForm::TReadDataForm(QWidget* parent) : QDialog(parent)
     connect(BitBtn2, &QPushButton::clicked, this, &TReadDataForm::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &QDialog::accept);
 
+    BottomPnl->installEventFilter(this);
     resize(qMax(419, ButtonPnl->sizeHint().width() + 24), 282);
     CentreButtons();
     BitBtn2->setFocus();
@@ -107,9 +109,15 @@ void TReadDataForm::CentreButtons()
 void TReadDataForm::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    // The bar takes the window's width in the layout pass that follows.
-    BottomPnl->resize(event->size().width(), BottomPnl->height());
     CentreButtons();
+}
+
+bool TReadDataForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The layout sizes the bar with the window: centre the buttons again.
+    if (watched == BottomPnl && event->type() == QEvent::Resize)
+        CentreButtons();
+    return QDialog::eventFilter(watched, event);
 }
 
 bool TReadDataForm::LoadFile(const QString& fileName)

@@ -122,8 +122,10 @@ void PrintReportLines(QPrinter& printer, const QStringList& lines)
 bool PrintLinesWithDialog(const QStringList& lines, const QString& pdfName)
 {
     QPrinter& printer = SessionPrinter();
-    printer.setPageMargins(QMarginsF(MarginMillimetres, MarginMillimetres,
-                                     MarginMillimetres, MarginMillimetres),
+    // At least the report's margins; wider ones set up by the user stay.
+    const QMarginsF m = printer.pageLayout().margins(QPageLayout::Millimeter);
+    printer.setPageMargins(QMarginsF(qMax(m.left(), MarginMillimetres), qMax(m.top(), MarginMillimetres),
+                                     qMax(m.right(), MarginMillimetres), qMax(m.bottom(), MarginMillimetres)),
                            QPageLayout::Millimeter);
     // Without a printer the dialog's choice is a PDF file, named after what
     // is printed.
