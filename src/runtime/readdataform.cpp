@@ -128,12 +128,16 @@ bool TReadDataForm::LoadFile(const QString& fileName)
         return false;
     }
     const QByteArray bytes = file.read(MaxFileBytes);
-    const bool cut = !file.atEnd();
+    bool cut = !file.atEnd();
     if (file.error() != QFileDevice::NoError) {
         ShowError(tr("Cannot read file %1\n%2").arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return false;
     }
     Lines = UnscrambleResultsLines(ResultsBytesToLines(bytes));
+    if (Lines.size() > MaxShownLines) {
+        Lines.resize(MaxShownLines);
+        cut = true;
+    }
     FileName = fileName;
     QStringList shown;
     shown.reserve(Lines.size());

@@ -35,9 +35,10 @@ public:
     void BitBtn2Click();   // Open
     void BitBtn4Click();   // Help
 
-    // How much of a file is read, and how much of one line is shown.
+    // How much of a file is read, and how much of it is shown.
     static constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
     static constexpr int MaxShownLine = 4096;
+    static constexpr int MaxShownLines = 50000;   // a 5000-question report has about 5050
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -99,13 +99,20 @@ TEST_F(ReadDataFormTest, OddFilesAreShownAsFarAsTheyDecode)
     EXPECT_EQ(form.Memo1->document()->blockCount(), 2);
     EXPECT_LE(form.Memo1->toPlainText().size(), TReadDataForm::MaxShownLine + 3);
 
+    // Very many lines: the first ones, and a note.
+    Dir.Write(QStringLiteral("lines.QXD"), "0\r\n" + QByteArray(200000, '\n'));
+    ExpectMessage(QStringLiteral("Information"));
+    EXPECT_TRUE(form.LoadFile(Dir.File(QStringLiteral("lines.QXD"))));
+    EXPECT_EQ(form.Memo1->document()->blockCount(), TReadDataForm::MaxShownLines);
+    EXPECT_EQ(form.Lines.size(), TReadDataForm::MaxShownLines);
+
     // Not a file at all.
     ExpectMessage(QStringLiteral("Error"));
     EXPECT_FALSE(form.LoadFile(Dir.Path()));
     // The open dialog cancelled keeps what is shown.
     TestScript::Answer(QStringLiteral("open"), QVariant());
     form.BitBtn2->click();
-    EXPECT_EQ(form.Memo1->document()->blockCount(), 2);
+    EXPECT_EQ(form.Memo1->document()->blockCount(), TReadDataForm::MaxShownLines);
 }
 
 } // namespace
