@@ -224,6 +224,18 @@ TEST_F(ResultsFormsTest, OutputWritesThenPrints)
     EXPECT_TRUE(PrintedLines(pdf).contains(QStringLiteral("Zo\u00eb")));
 }
 
+TEST_F(ResultsFormsTest, NoPromptsNoStudentForm)
+{
+    FillRun(false);
+    TestConfig.SaveResultsToDisk = true;
+    StudentInputGiven = true;   // left over: recomputed from the prompts
+    ExpectMessage(QStringLiteral("Information"));
+    OutputResults();   // an unscripted student form would fail the test
+    EXPECT_FALSE(StudentInputGiven);
+    EXPECT_TRUE(Dir.Read(QStringLiteral("Maths1.QXD")).startsWith(
+        "0\r\nTITLE = Biology Quiz \x96 Cells of the body, caf\xE9 edition\r\n\r\n\r\nNUMBER OF QUESTIONS = 4\r\n"));
+}
+
 TEST_F(ResultsFormsTest, PrintQuestionNoCancelAndFailure)
 {
     FillRun(false);

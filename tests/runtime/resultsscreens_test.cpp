@@ -10,7 +10,11 @@
 #include "runtime/resultsfile.h"
 #include "runtime/studentform.h"
 
+#include "model/entryfile.h"
+
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPrinter>
@@ -81,11 +85,25 @@ TEST_F(ResultsScreensTest, EndOfRunWindows)
     });
     AnalyzeResults();
 
+    // Group feedback of the graphic kind (the text kinds need the display
+    // of the presentation screens).
+    QImage picture(320, 200, QImage::Format_RGB32);
+    picture.fill(QColor(255, 240, 200));
+    {
+        QPainter p(&picture);
+        p.setFont(QFont(QStringLiteral("DejaVu Sans"), 16, QFont::Bold));
+        p.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Well done!\nGroup 6 feedback"));
+    }
+    ASSERT_TRUE(picture.save(Dir.File(QStringLiteral("well.bmp")), "BMP"));
+    AppendCommandEntry(EntryPath, QStringLiteral("GROUP 6 FEEDBACK"), 2, QStringLiteral("COMMS"),
+                       QStringLiteral("well.bmp,0"));
     TestConfig.GroupFeedbackDefined[6] = true;
-    TEntryDisplay display;
-    SetEntryDisplayDefaults(display);
     ScorePercent = 64;
-    ShowGroupFeedback();   // no entry: nothing shown
+    OnModal(QStringLiteral("TShowMultForm"), [](QDialog& d) {
+        Shoot(QStringLiteral("groupfeedback"));
+        d.accept();
+    });
+    ShowGroupFeedback();
 
     // A printed report of 500 lines, one of them wider than the page.
     QStringList lines;
