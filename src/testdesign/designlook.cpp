@@ -1,0 +1,271 @@
+#include "testdesign/designlook.h"
+
+#include "model/ansi.h"
+#include "model/errors.h"
+#include "model/projectfiles.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "runtime/scorebar.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cstring>
+
+namespace {
+
+const QColor Teal(0, 128, 128);
+
+struct TNamedColour {
+    quint32 Value;   // 0x00BBGGRR
+    const char* Name;
+};
+
+const TNamedColour NamedColours[] = {
+    {0x000000, QT_TRANSLATE_NOOP("Colours", "Black")},   {0x000080, QT_TRANSLATE_NOOP("Colours", "Maroon")},
+    {0x008000, QT_TRANSLATE_NOOP("Colours", "Green")},   {0x008080, QT_TRANSLATE_NOOP("Colours", "Olive")},
+    {0x800000, QT_TRANSLATE_NOOP("Colours", "Navy")},    {0x800080, QT_TRANSLATE_NOOP("Colours", "Purple")},
+    {0x808000, QT_TRANSLATE_NOOP("Colours", "Teal")},    {0x808080, QT_TRANSLATE_NOOP("Colours", "Gray")},
+    {0xC0C0C0, QT_TRANSLATE_NOOP("Colours", "Silver")},  {0x0000FF, QT_TRANSLATE_NOOP("Colours", "Red")},
+    {0x00FF00, QT_TRANSLATE_NOOP("Colours", "Lime")},    {0x00FFFF, QT_TRANSLATE_NOOP("Colours", "Yellow")},
+    {0xFF0000, QT_TRANSLATE_NOOP("Colours", "Blue")},    {0xFF00FF, QT_TRANSLATE_NOOP("Colours", "Fuchsia")},
+    {0xFFFF00, QT_TRANSLATE_NOOP("Colours", "Aqua")},    {0xFFFFFF, QT_TRANSLATE_NOOP("Colours", "White")},
+};
+
+} // namespace
+
+void SetDesignLook(QDialog& form, int helpContext)
+{
+    form.setWindowTitle(QCoreApplication::translate("TestDesign", "Press F1 for Help"));
+    form.setToolTip(QCoreApplication::translate("TestDesign", " Press F1 for Help"));
+    QPalette pal = form.palette();
+    pal.setColor(QPalette::Window, Teal);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    form.setPalette(pal);
+    form.setAutoFillBackground(true);
+    SetHelpContext(&form, helpContext);
+    if (form.layout())
+        form.layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString PlainCaption(const QString& caption)
+{
+    QString out;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (i + 1 < caption.size() && caption[i + 1] == u'&') {
+                out += u'&';
+                ++i;
+            }
+            continue;
+        }
+        out += caption[i];
+    }
+    out = out.trimmed();
+    if (out.endsWith(u':'))
+        out.chop(1);
+    return out.trimmed();
+}
+
+void NameControl(QWidget* control, const char* objectName, const QString& caption)
+{
+    control->setObjectName(QString::fromLatin1(objectName));
+    control->setAccessibleName(PlainCaption(caption));
+}
+
+QLabel* NewBuddyLabel(const QString& caption, QWidget* control, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(control);
+    control->setAccessibleName(PlainCaption(caption));
+    return label;
+}
+
+QString RecordText(const TTestConfig& record, int offset, int capacity)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&record) + offset;
+    const int length = bytes[0] > capacity ? capacity : bytes[0];
+    return AnsiToString(reinterpret_cast<const char*>(bytes + 1), length);
+}
+
+void SetRecordText(TTestConfig& record, int offset, int capacity, const QString& text)
+{
+    auto* bytes = reinterpret_cast<unsigned char*>(&record) + offset;
+    const QByteArray ansi = StringToAnsi(text).left(capacity);
+    std::memcpy(bytes + 1, ansi.constData(), size_t(ansi.size()));
+    bytes[0] = static_cast<unsigned char>(ansi.size());
+}
+
+QColor RecordColour(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+quint32 RecordValue(const QColor& colour)
+{
+    return quint32(colour.red()) | (quint32(colour.green()) << 8) | (quint32(colour.blue()) << 16);
+}
+
+QString ColourName(const QColor& colour)
+{
+    const quint32 v = RecordValue(colour);
+    for (const TNamedColour& c : NamedColours)
+        if (c.Value == v)
+            return QCoreApplication::translate("Colours", c.Name);
+    return QCoreApplication::translate("Colours", "red %1, green %2, blue %3")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue());
+}
+
+bool SaveRecord(const TTestConfig& record)
+{
+    const TTestConfig old = TestConfig;
+    const QString oldPrompt = MediaPrompt;
+    TestConfig = record;
+    try {
+        SaveConfig();
+        return true;
+    } catch (const EQuendraError& e) {
+        TestConfig = old;
+        MediaPrompt = oldPrompt;
+        ShowError(e.Message());
+        return false;
+    }
+}
+
+// ---- TColourSwatch ----
+
+TColourSwatch::TColourSwatch(const QString& meaning, QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(40, 24);
+    setAccessibleDescription(PlainCaption(meaning));
+    SetColour(FColour);
+}
+
+void TColourSwatch::SetColour(const QColor& colour)
+{
+    FColour = colour;
+    setAccessibleName(ColourName(colour));
+    setToolTip(ColourName(colour));
+    update();
+}
+
+void TColourSwatch::SetGaugePercent(int percent)
+{
+    FGauge = percent;
+    update();
+}
+
+void TColourSwatch::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    if (FGauge >= 0) {
+        // The results graph: the bar in this colour, as the results window
+        // draws it.
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        TScoreBarLook look;
+        look.Orientation = Qt::Vertical;
+        look.BackColor = Qt::white;
+        look.ForeColor = FColour;
+        const int w = qMin(inner.width(), inner.height() / 2);
+        const QRect bar(inner.center().x() - w / 2, inner.top(), w, inner.height());
+        PaintScoreBar(painter, bar, FGauge, 100, look);
+    } else {
+        painter.fillRect(inner, FColour);
+    }
+    painter.end();
+    QFrame::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        p.setPen(pen);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void TColourSwatch::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Q_EMIT activated();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void TColourSwatch::mousePressEvent(QMouseEvent* event)
+{
+    QFrame::mousePressEvent(event);
+    Q_EMIT activated();
+}
+
+// ---- TFieldChecks ----
+
+void TFieldChecks::Watch(QLineEdit* field, std::function<bool()> check)
+{
+    FChecks.append({field, std::move(check)});
+    field->installEventFilter(this);
+}
+
+bool TFieldChecks::Run(const std::function<bool()>& check)
+{
+    if (FRunning)
+        return true;
+    FRunning = true;
+    bool ok = false;
+    try {
+        ok = check();
+    } catch (...) {
+        FRunning = false;
+        throw;
+    }
+    FRunning = false;
+    return ok;
+}
+
+bool TFieldChecks::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && !FRunning) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Losing the activation (a message box, another window) or a popup
+        // is not leaving the field.
+        const bool leaves = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        const QWidget* next = QApplication::focusWidget();
+        if (leaves && (!FCancel || next != FCancel)) {
+            for (const auto& c : FChecks)
+                if (c.first == watched) {
+                    Run(c.second);
+                    break;
+                }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// ---- menus ----
+
+void RunFromMenu(QDialog& menu, QPushButton* from, const std::function<void()>& form)
+{
+    try {
+        form();
+    } catch (const EQuendraError& e) {
+        ShowError(e.Message());
+    }
+    if (menu.isVisible()) {
+        menu.raise();
+        menu.activateWindow();
+    }
+    if (from && from->isEnabled())
+        from->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,113 @@
+#pragma once
+// What every test design form shares:
+// - the look: teal, fixed size, caption "Press F1 for Help", the hint, the
+//   form's help context (SetDesignLook);
+// - texts kept in the record as short strings, read and written by offset so
+//   that one table can list a form's fields (RecordText / SetRecordText);
+// - colours as the record keeps them (0x00BBGGRR) and their spoken names;
+// - the save of an accepted record, which leaves TestConfig and the project
+//   file as they were when the disk refuses it (SaveRecord);
+// - TColourSwatch, a colour panel that announces its colour;
+// - TFieldChecks, the checks a field runs when the focus leaves it, guarded so
+//   that a check's own message box or focus move never runs a check again.
+
+#include "model/testconfig.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QLabel;
+class QPushButton;
+class QLineEdit;
+class QWidget;
+
+// Teal background with white captions, "Press F1 for Help" as caption and
+// hint, the help context, and a size fixed by the form's layout.
+void SetDesignLook(QDialog& form, int helpContext);
+
+// Gives a control its design name and the accessible name a screen reader
+// announces (the visible caption without mnemonic marks and trailing colon).
+void NameControl(QWidget* control, const char* objectName, const QString& caption);
+// "&Save" -> "Save", "Quit && &Sav" -> "Quit & Sav", "Label :" -> "Label".
+QString PlainCaption(const QString& caption);
+// A label for a control: the label's text is the caption, its buddy the
+// control, and the control announces the caption.
+QLabel* NewBuddyLabel(const QString& caption, QWidget* control, QWidget* parent);
+
+// The short string of the record at byte offset `offset` with capacity
+// `capacity` (a length above the capacity reads as the capacity).
+QString RecordText(const TTestConfig& record, int offset, int capacity);
+// Stores the text cut to the capacity; bytes after the text stay as they were.
+void SetRecordText(TTestConfig& record, int offset, int capacity, const QString& text);
+
+QColor RecordColour(quint32 value);
+quint32 RecordValue(const QColor& colour);
+// The colour as a screen reader should say it: one of the sixteen named
+// colours ("Silver"), else "red R, green G, blue B".
+QString ColourName(const QColor& colour);
+
+// Copies the record into TestConfig and writes the project file. When the
+// write fails, TestConfig and MediaPrompt get their old values back, the
+// error (naming the file) is shown, and the answer is false.
+bool SaveRecord(const TTestConfig& record);
+
+// Runs a dialog of a menu above the menu, which stays on screen with its
+// modal loop running (hiding a dialog inside its modal loop would end that
+// loop and the menu with it). Afterwards the menu is brought to the front
+// with the focus on the button that opened the dialog. An error the dialog
+// raises is shown here, so that it never crosses the menu's event loop.
+void RunFromMenu(QDialog& menu, QPushButton* from, const std::function<void()>& form);
+
+// A panel showing a colour: as a flat swatch, or (with a gauge percentage
+// of 0..100) as a vertical bar of the results graph in that colour, drawn by
+// the score bar painter. It takes the focus with Tab; Space or Return
+// emits activated(). Its accessible name is the colour's name, its
+// description what the colour is for.
+class TColourSwatch : public QFrame {
+    Q_OBJECT
+public:
+    TColourSwatch(const QString& meaning, QWidget* parent = nullptr);
+    void SetColour(const QColor& colour);
+    QColor Colour() const { return FColour; }
+    void SetGaugePercent(int percent);
+
+Q_SIGNALS:
+    void activated();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QColor FColour = Qt::white;
+    int FGauge = -1;
+};
+
+// The checks of a form's fields. A watched field runs its check when the
+// focus leaves it for another control of the form (not when the window
+// merely loses activation, as to a message box, and not when the focus goes
+// to the form's Cancel button, which drops everything anyway). Run() runs a
+// check directly, as Save does. While one check runs, no other starts.
+class TFieldChecks : public QObject {
+public:
+    explicit TFieldChecks(QObject* parent = nullptr) : QObject(parent) {}
+    void Watch(QLineEdit* field, std::function<bool()> check);
+    void SetCancelButton(QWidget* button) { FCancel = button; }
+    // The check's answer; true (nothing run) while another check runs.
+    bool Run(const std::function<bool()>& check);
+    bool Running() const { return FRunning; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QList<QPair<QLineEdit*, std::function<bool()>>> FChecks;
+    QWidget* FCancel = nullptr;
+    bool FRunning = false;
+};
