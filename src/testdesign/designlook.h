@@ -51,7 +51,8 @@ quint32 RecordValue(const QColor& colour);
 // colours ("Silver"), else "red R, green G, blue B".
 QString ColourName(const QColor& colour);
 
-// Copies the record into TestConfig and writes the project file. When the
+// Copies the record into TestConfig and writes the project file (the bytes
+// SaveConfig writes, through the save helper of model/savefile.h). When the
 // write fails, TestConfig and MediaPrompt get their old values back, the
 // error (naming the file) is shown, and the answer is false.
 bool SaveRecord(const TTestConfig& record);
