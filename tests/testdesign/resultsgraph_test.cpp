@@ -1,0 +1,67 @@
+// The results graph dialog: the pass percentage and its checks, the colours.
+#include "designtest.h"
+
+#include "../model/bytes.h"
+#include "model/testconfig.h"
+#include "platform/testscript.h"
+#include "testdesign/testpresentation.h"
+
+#include <QColor>
+#include <QLineEdit>
+#include <QPushButton>
+
+using TestBytes::Le32;
+
+class ResultsGraphTest : public DesignTest {};
+
+TEST_F(ResultsGraphTest, EachBadPercentageGivesItsMessageAndFiftyWithTheFocus)
+{
+    OnModal(QStringLiteral("TQDesignRForm"), [](QDialog& d) {
+        auto* edit = Child<QLineEdit>(d, "Edit1");
+        EXPECT_EQ(edit->text(), QStringLiteral("50"));
+        for (const char* typed : {"abc", "150", "-5"}) {
+            edit->setText(QString::fromLatin1(typed));
+            TestScript::AnswerMessage(QStringLiteral("Error"), 0, [edit](const QString&) { LeaveField(edit); });
+            Child<QPushButton>(d, "SaveBtn")->setFocus();
+            LeaveField(edit);
+            EXPECT_EQ(edit->text(), QStringLiteral("50"));
+            EXPECT_EQ(d.focusWidget(), edit);
+        }
+        // Return saves without leaving the field.
+        edit->setText(QStringLiteral("101"));
+        ExpectMessage(QStringLiteral("Error"));
+        Child<QPushButton>(d, "SaveBtn")->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(edit->text(), QStringLiteral("50"));
+        edit->clear();
+        ExpectMessage(QStringLiteral("Error"));
+        Child<QPushButton>(d, "SaveBtn")->click();
+        EXPECT_TRUE(d.isVisible());
+        Child<QPushButton>(d, "CancelBtn")->click();
+    });
+    DesignResultsGraph();
+    EXPECT_EQ(MessageTexts(), (QStringList{QStringLiteral("That is not a valid number"), QStringLiteral("100% is the maximum"),
+                                           QStringLiteral("The score cannot be less than 0"),
+                                           QStringLiteral("100% is the maximum"),
+                                           QStringLiteral("The pass percentage must be entered")}));
+    EXPECT_EQ(ProjectFile(), Before);
+}
+
+TEST_F(ResultsGraphTest, SaveWritesTheNumberTheCheckAcceptedAndTheChosenColour)
+{
+    OnModal(QStringLiteral("TQDesignRForm"), [](QDialog& d) {
+        // "$40" is a whole number to the check (hex 40); it is saved as 64.
+        Child<QLineEdit>(d, "Edit1")->setText(QStringLiteral("$40"));
+        TestScript::Answer(QStringLiteral("colour"), QColor(0x12, 0x34, 0x56));
+        Child<QPushButton>(d, "PassBtn")->click();
+        // Cancelling the colour dialog keeps the colour.
+        TestScript::Answer(QStringLiteral("colour"), QVariant());
+        Child<QPushButton>(d, "FailBtn")->click();
+        EXPECT_EQ(Child<QWidget>(d, "Panel1")->accessibleName(), QStringLiteral("red 18, green 52, blue 86"));
+        EXPECT_EQ(Child<QWidget>(d, "Panel2")->accessibleName(), QStringLiteral("Red"));
+        Child<QPushButton>(d, "SaveBtn")->click();
+    });
+    DesignResultsGraph();
+    // 77 pass percentage, 81 fail colour, 85 pass colour (0x00BBGGRR).
+    ExpectOnly(Before, ProjectFile(), {{77, Le32(64)}, {85, Le32(0x563412)}});
+}
