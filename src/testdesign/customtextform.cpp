@@ -77,8 +77,9 @@ const char* const GroupTitles[] = {
     QT_TRANSLATE_NOOP("TCustomTextForm", " Messages  "), QT_TRANSLATE_NOOP("TCustomTextForm", " Results "),
 };
 
-// Characters of the widest edit of each group, for its width.
-const int GroupEditChars[] = {12, 25, 40, 10, 70, 30};
+// Width of the edits of each group, in average characters: the form fits a
+// 640 x 480 screen, longer texts scroll inside their edits.
+const int GroupEditChars[] = {16, 24, 30, 12, 24, 18};
 // Label and edit pairs per row of each group.
 const int GroupColumns[] = {2, 1, 1, 1, 2, 1};
 
@@ -97,7 +98,8 @@ TCustomTextForm::TCustomTextForm(QWidget* parent) : QDialog(parent)
         groups[g]->setObjectName(QStringLiteral("GroupBox%1").arg(g + 1));
         grids[g] = new QGridLayout(groups[g]);
         grids[g]->setHorizontalSpacing(6);
-        grids[g]->setVerticalSpacing(4);
+        grids[g]->setVerticalSpacing(1);
+        grids[g]->setContentsMargins(6, 2, 6, 4);
     }
     QLineEdit** members[] = {&Quitedit,     &Closeedit,    &Aboutedit,    &Helpedit,         &ContinueEdit, &NextEdit,
                              &Passedit,     &InfoEdit,     &ExplanEdit,   &Quitsaveedit,     &AVIedit,      &TotalQEdit,
@@ -111,7 +113,7 @@ TCustomTextForm::TCustomTextForm(QWidget* parent) : QDialog(parent)
         edit->setObjectName(QString::fromLatin1(f.Name));
         edit->setMaxLength(f.Limit);
         const int chars = GroupEditChars[f.Group];
-        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * (chars * 3 / 4 + 4));
+        edit->setFixedWidth(edit->fontMetrics().averageCharWidth() * chars);
         // A label with a buddy reads "&" as a mnemonic mark: "&&" shows one.
         QLabel* label = NewBuddyLabel(tr(f.Label).replace(u'&', QStringLiteral("&&")), edit, groups[f.Group]);
         label->setObjectName(QString::fromLatin1(f.Name) + QStringLiteral("Lbl"));
@@ -137,27 +139,30 @@ TCustomTextForm::TCustomTextForm(QWidget* parent) : QDialog(parent)
     CancelBtn->setAutoDefault(false);
 
     auto* top = new QGridLayout;
-    top->addWidget(groups[gButtons], 0, 0, 2, 1);
-    top->addWidget(groups[gQuestions], 0, 1);
-    top->addWidget(groups[gScreen], 0, 2);
-    top->addWidget(groups[gMedia], 1, 1);
-    top->addWidget(groups[gResults], 1, 2);
-    top->addWidget(groups[gMessages], 2, 0, 1, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(HintLbl);
-    buttons->addStretch(1);
-    buttons->addWidget(SaveBtn);
-    buttons->addWidget(DefaultBtn);
-    buttons->addWidget(CancelBtn);
+    top->setSpacing(4);
+    top->addWidget(groups[gButtons], 0, 0);
+    top->addWidget(groups[gScreen], 0, 1, Qt::AlignTop);
+    top->addWidget(groups[gQuestions], 1, 0);
+    top->addWidget(groups[gResults], 1, 1, Qt::AlignTop);
+    top->addWidget(groups[gMessages], 2, 0, 1, 2);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(groups[gMedia], 0, 0, 2, 1);
+    buttons->setColumnStretch(1, 1);
+    buttons->addWidget(HintLbl, 0, 2, 1, 3, Qt::AlignRight);
+    buttons->addWidget(SaveBtn, 1, 2);
+    buttons->addWidget(DefaultBtn, 1, 3);
+    buttons->addWidget(CancelBtn, 1, 4);
     auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 6, 8, 6);
+    outer->setSpacing(4);
     outer->addLayout(top);
     outer->addLayout(buttons);
     SetDesignLook(*this, 360);
 
-    // Tab goes through the groups as they are read: buttons, questions,
-    // question screen, media, results, messages, then the buttons below.
+    // Tab goes through the groups as they are read: buttons, question
+    // screen, questions, results, messages, media, then the buttons below.
     QWidget* previous = nullptr;
-    for (int g : {gButtons, gQuestions, gScreen, gMedia, gResults, gMessages})
+    for (int g : {gButtons, gScreen, gQuestions, gResults, gMessages, gMedia})
         for (const TField& f : FFields)
             if (f.Edit->parentWidget() == groups[g]) {
                 if (previous)

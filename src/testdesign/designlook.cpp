@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -53,8 +55,20 @@ void SetDesignLook(QDialog& form, int helpContext)
     form.setPalette(pal);
     form.setAutoFillBackground(true);
     SetHelpContext(&form, helpContext);
-    if (form.layout())
+    if (form.layout()) {
         form.layout()->setSizeConstraint(QLayout::SetFixedSize);
+        form.layout()->activate();
+    }
+    form.adjustSize();
+    // Centred on the screen of the program's main window, whatever opened it.
+    const QWidget* top = &form;
+    while (top->parentWidget())
+        top = top->parentWidget()->window();
+    const QScreen* screen = top->screen() ? top->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        form.move(area.center() - QPoint(form.width() / 2, form.height() / 2));
+    }
 }
 
 QString PlainCaption(const QString& caption)
@@ -263,11 +277,20 @@ bool TFieldChecks::eventFilter(QObject* watched, QEvent* event)
 
 void RunFromMenu(QDialog& menu, QPushButton* from, const std::function<void()>& form)
 {
+    // Out of sight while the dialog runs, but not hidden: hiding would end
+    // the menu's modal loop. Where windows cannot be placed (a window
+    // manager that refuses), the menu simply stays behind the dialog.
+    const QPoint home = menu.pos();
+    const QScreen* screen = menu.screen() ? menu.screen() : QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 640, 480);
+    menu.move(desktop.left() - menu.frameGeometry().width() - 200, desktop.top() - menu.frameGeometry().height() - 200);
     try {
         form();
     } catch (const EQuendraError& e) {
+        menu.move(home);
         ShowError(e.Message());
     }
+    menu.move(home);
     if (menu.isVisible()) {
         menu.raise();
         menu.activateWindow();

@@ -27,7 +27,9 @@ class QLineEdit;
 class QWidget;
 
 // Teal background with white captions, "Press F1 for Help" as caption and
-// hint, the help context, and a size fixed by the form's layout.
+// hint, the help context, a size fixed by the form's layout, and a place in
+// the centre of the main window's screen. Called at the end of a form's
+// constructor.
 void SetDesignLook(QDialog& form, int helpContext);
 
 // Gives a control its design name and the accessible name a screen reader
@@ -57,11 +59,12 @@ QString ColourName(const QColor& colour);
 // error (naming the file) is shown, and the answer is false.
 bool SaveRecord(const TTestConfig& record);
 
-// Runs a dialog of a menu above the menu, which stays on screen with its
-// modal loop running (hiding a dialog inside its modal loop would end that
-// loop and the menu with it). Afterwards the menu is brought to the front
-// with the focus on the button that opened the dialog. An error the dialog
-// raises is shown here, so that it never crosses the menu's event loop.
+// Runs a dialog of a menu. The menu goes out of sight meanwhile without
+// being hidden (hiding a dialog inside its modal loop would end that loop
+// and the menu with it): it is moved off the screen and back. Afterwards it
+// is brought to the front with the focus on the button that opened the
+// dialog. An error the dialog raises is shown here, so that it never crosses
+// the menu's event loop.
 void RunFromMenu(QDialog& menu, QPushButton* from, const std::function<void()>& form);
 
 // A panel showing a colour: as a flat swatch, or (with a gauge percentage

@@ -8,14 +8,23 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPushButton>
 
 namespace {
 
+// Cancels the next dialog of the class, after checking that the menu under
+// it is out of sight and the dialog itself on the screen.
 void CancelNext(const char* className)
 {
-    TestScript::OnModal(QString::fromLatin1(className),
-                        [](QDialog& d) { Child<QPushButton>(d, "CancelBtn")->click(); });
+    TestScript::OnModal(QString::fromLatin1(className), [](QDialog& d) {
+        const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+        EXPECT_TRUE(desktop.contains(d.frameGeometry().center()));
+        QWidget* menu = d.parentWidget();
+        EXPECT_TRUE(menu && menu->isVisible() && !desktop.intersects(menu->frameGeometry()));
+        Child<QPushButton>(d, "CancelBtn")->click();
+    });
 }
 
 // Counts the times a window is hidden. Hiding a dialog inside its modal
@@ -42,8 +51,10 @@ void PressAndExpectBack(QDialog& menu, const char* button)
 {
     auto* b = Child<QPushButton>(menu, button);
     THideCounter hides(&menu);
+    const QPoint home = menu.pos();
     b->click();
     EXPECT_EQ(hides.Count, 0) << button;
+    EXPECT_EQ(menu.pos(), home) << button;
     EXPECT_TRUE(menu.isVisible()) << button;
     EXPECT_EQ(menu.focusWidget(), b) << button;
 }
