@@ -141,6 +141,13 @@ QString ColourName(const QColor& colour)
         .arg(colour.blue());
 }
 
+void ShowFormError(QWidget* form, const QString& text)
+{
+    ShowError(text);
+    if (form && form->window()->isVisible())
+        form->window()->activateWindow();
+}
+
 bool SaveRecord(const TTestConfig& record)
 {
     const TTestConfig old = TestConfig;
@@ -157,7 +164,7 @@ bool SaveRecord(const TTestConfig& record)
     } catch (const EQuendraError& e) {
         TestConfig = old;
         MediaPrompt = oldPrompt;
-        ShowError(e.Message());
+        ShowFormError(QApplication::activeModalWidget(), e.Message());
         return false;
     }
 }

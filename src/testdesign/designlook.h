@@ -53,6 +53,11 @@ quint32 RecordValue(const QColor& colour);
 // colours ("Silver"), else "red R, green G, blue B".
 QString ColourName(const QColor& colour);
 
+// The error box of a form's check. Afterwards the form is made the active
+// window again, so that its accelerators work at once even where no window
+// manager hands the activation back when the box closes.
+void ShowFormError(QWidget* form, const QString& text);
+
 // Copies the record into TestConfig and writes the project file (the bytes
 // SaveConfig writes, through the save helper of model/savefile.h). When the
 // write fails, TestConfig and MediaPrompt get their old values back, the

@@ -157,12 +157,12 @@ bool TFunctionsForm::Edit2Exit()
     const QString typed = Edit2->text();
     const QString name = ResultsFileNameFor(typed);
     if (name.isEmpty()) {
-        ShowError(tr("%1 is too long for a results file name").arg(typed));
+        ShowFormError(this, tr("%1 is too long for a results file name").arg(typed));
     } else {
         Edit2->setText(name);
         if (ResultsFileNameValid(name))
             return true;
-        ShowError(name + tr(" is not a valid filename"));
+        ShowFormError(this, name + tr(" is not a valid filename"));
     }
     Edit2->clear();
     Edit2->setFocus();

@@ -93,7 +93,7 @@ bool TGroupScoreForm::EditExit(int k)
         error = tr("The minimum score is 0.");
     if (error.isEmpty())
         return true;
-    ShowError(error);
+    ShowFormError(this, error);
     edit->clear();
     edit->setFocus();
     return false;
@@ -124,7 +124,7 @@ void TGroupScoreForm::SaveBtnClick()
                 last = k;
             const bool filled = !Edit(k + 1)->text().isEmpty();
             if (filled && bounds[k + 1] > 0 && bounds[k + 1] < bounds[last]) {
-                ShowError(tr("Group %1 percentage is lower than Group %2.").arg(k + 1).arg(last));
+                ShowFormError(this, tr("Group %1 percentage is lower than Group %2.").arg(k + 1).arg(last));
                 Edit(k + 1)->setFocus();
                 return;
             }

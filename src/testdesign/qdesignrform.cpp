@@ -111,7 +111,7 @@ bool TQDesignRForm::Edit1Exit()
         error = tr("The score cannot be less than 0");
     if (error.isEmpty())
         return true;
-    ShowError(error);
+    ShowFormError(this, error);
     Edit1->setText(QStringLiteral("50"));
     Edit1->setFocus();
     return false;
@@ -136,7 +136,7 @@ void TQDesignRForm::SaveBtnClick()
     if (!FChecks->Run([this] { return Edit1Exit(); }))
         return;
     if (Edit1->text().isEmpty()) {
-        ShowError(tr("The pass percentage must be entered"));
+        ShowFormError(this, tr("The pass percentage must be entered"));
         Edit1->setFocus();
         return;
     }
