@@ -6,6 +6,7 @@
 #include "platform/testscript.h"
 #include "testdesign/testpresentation.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,4 +65,33 @@ TEST_F(ResultsGraphTest, SaveWritesTheNumberTheCheckAcceptedAndTheChosenColour)
     DesignResultsGraph();
     // 77 pass percentage, 81 fail colour, 85 pass colour (0x00BBGGRR).
     ExpectOnly(Before, ProjectFile(), {{77, Le32(64)}, {85, Le32(0x563412)}});
+}
+
+TEST_F(ResultsGraphTest, RealFocusMovesRunTheCheckExceptTowardsCancel)
+{
+    bool active = false;
+    OnModal(QStringLiteral("TQDesignRForm"), [&active](QDialog& d) {
+        d.activateWindow();
+        PumpEvents(20);
+        active = QApplication::activeWindow() == &d;
+        auto* edit = Child<QLineEdit>(d, "Edit1");
+        edit->setFocus(Qt::TabFocusReason);
+        edit->setText(QStringLiteral("abc"));
+        // Towards Cancel nothing is checked: Cancel drops it anyway.
+        Child<QPushButton>(d, "CancelBtn")->setFocus(Qt::MouseFocusReason);
+        EXPECT_EQ(edit->text(), QStringLiteral("abc"));
+        edit->setFocus(Qt::MouseFocusReason);
+        if (active)
+            ExpectMessage(QStringLiteral("Error"));
+        Child<QPushButton>(d, "PassBtn")->setFocus(Qt::TabFocusReason);
+        if (active) {
+            EXPECT_EQ(edit->text(), QStringLiteral("50"));
+            EXPECT_EQ(QApplication::focusWidget(), edit);
+        }
+        Child<QPushButton>(d, "CancelBtn")->click();
+    });
+    DesignResultsGraph();
+    if (!active)
+        GTEST_SKIP() << "the platform gives no window the activation";
+    EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("That is not a valid number")});
 }
