@@ -79,7 +79,7 @@ const char* const GroupTitles[] = {
 
 // Width of the edits of each group, in average characters: the form fits a
 // 640 x 480 screen, longer texts scroll inside their edits.
-const int GroupEditChars[] = {16, 24, 30, 12, 24, 18};
+const int GroupEditChars[] = {15, 24, 28, 10, 22, 18};
 // Label and edit pairs per row of each group.
 const int GroupColumns[] = {2, 1, 1, 1, 2, 1};
 

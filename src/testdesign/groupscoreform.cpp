@@ -46,8 +46,13 @@ TGroupScoreForm::TGroupScoreForm(QWidget* parent) : QDialog(parent)
         grid->addWidget(new QLabel(QStringLiteral("%"), this), k, 2);
         *edits[k] = edit;
         *labels[k] = label;
-        if (TestConfig.ScoreGroupsDefined)
-            edit->setText(QString::number(TestConfig.ScoreGroupBound[k].get()));
+        if (TestConfig.ScoreGroupsDefined) {
+            // A stored number is shown whole, even one too long for the edit,
+            // so that the checks see it rather than a shortened one.
+            const QString text = QString::number(TestConfig.ScoreGroupBound[k].get());
+            edit->setMaxLength(qMax(3, int(text.size())));
+            edit->setText(text);
+        }
         FChecks->Watch(edit, [this, k] { return EditExit(k); });
     }
     SaveBtn = new QPushButton(tr("&Save"), this);

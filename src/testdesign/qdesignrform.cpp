@@ -81,7 +81,11 @@ TQDesignRForm::TQDesignRForm(QWidget* parent) : QDialog(parent)
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    Edit1->setText(QString::number(TestConfig.PassPercentage.get()));
+    // A stored number is shown whole, even one too long for the edit, so
+    // that the check sees it rather than a shortened one.
+    const QString pass = QString::number(TestConfig.PassPercentage.get());
+    Edit1->setMaxLength(qMax(3, int(pass.size())));
+    Edit1->setText(pass);
     Panel1->SetColour(RecordColour(TestConfig.PassGraphColor.u()));
     Panel2->SetColour(RecordColour(TestConfig.FailGraphColor.u()));
 

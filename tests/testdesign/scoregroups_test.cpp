@@ -110,3 +110,21 @@ TEST_F(ScoreGroupsTest, EachBadBoundGivesItsMessageAndAnEmptyFocusedEdit)
                                            QStringLiteral("The maximum score is 100."),
                                            QStringLiteral("The minimum score is 0.")}));
 }
+
+TEST_F(ScoreGroupsTest, ADamagedStoredBoundIsShownWholeAndRefusedNotShortened)
+{
+    QByteArray record = DefaultRecord();
+    record[101] = 1;
+    record.replace(102, 20, Bounds(40, 1000, 0, 0, 0));
+    UseRecord(record);
+    OnModal(QStringLiteral("TGroupScoreForm"), [](QDialog& d) {
+        EXPECT_EQ(Child<QLineEdit>(d, "Edit2")->text(), QStringLiteral("1000"));
+        ExpectMessage(QStringLiteral("Error"));
+        Child<QPushButton>(d, "SaveBtn")->click();
+        EXPECT_EQ(d.focusWidget(), Child<QLineEdit>(d, "Edit2"));
+        Child<QPushButton>(d, "CancelBtn")->click();
+    });
+    DesignScoreGroups();
+    EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("The maximum score is 100.")});
+    EXPECT_EQ(ProjectFile(), Before);
+}
