@@ -266,8 +266,12 @@ bool TFieldChecks::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut && !FRunning) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Losing the activation (a message box, another window) or a popup
-        // is not leaving the field.
-        const bool leaves = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        // is not leaving the field. Neither is an accelerator: its button
+        // takes the focus only to be pressed, and Save runs every check
+        // itself (checking first would let the press save the value the
+        // check put back, unseen).
+        const bool leaves = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                            reason != Qt::ShortcutFocusReason;
         const QWidget* next = QApplication::focusWidget();
         if (leaves && (!FCancel || next != FCancel)) {
             for (const auto& c : FChecks)

@@ -101,7 +101,8 @@ private:
 // The checks of a form's fields. A watched field runs its check when the
 // focus leaves it for another control of the form (not when the window
 // merely loses activation, as to a message box, and not when the focus goes
-// to the form's Cancel button, which drops everything anyway). Run() runs a
+// to the form's Cancel button, which drops everything anyway, or to a button
+// pressed with its accelerator, whose action checks for itself). Run() runs a
 // check directly, as Save does. While one check runs, no other starts.
 class TFieldChecks : public QObject {
 public:
