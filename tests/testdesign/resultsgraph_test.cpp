@@ -80,6 +80,15 @@ TEST_F(ResultsGraphTest, RealFocusMovesRunTheCheckExceptTowardsCancel)
         // Towards Cancel nothing is checked: Cancel drops it anyway.
         Child<QPushButton>(d, "CancelBtn")->setFocus(Qt::MouseFocusReason);
         EXPECT_EQ(edit->text(), QStringLiteral("abc"));
+        // Nor towards a button pressed with its accelerator: Save checks
+        // for itself, and keeps the dialog open when the check fails.
+        edit->setFocus(Qt::MouseFocusReason);
+        Child<QPushButton>(d, "SaveBtn")->setFocus(Qt::ShortcutFocusReason);
+        EXPECT_EQ(edit->text(), QStringLiteral("abc"));
+        ExpectMessage(QStringLiteral("Error"));
+        Child<QPushButton>(d, "SaveBtn")->click();
+        EXPECT_TRUE(d.isVisible());
+        edit->setText(QStringLiteral("abc"));
         edit->setFocus(Qt::MouseFocusReason);
         if (active)
             ExpectMessage(QStringLiteral("Error"));
@@ -93,5 +102,7 @@ TEST_F(ResultsGraphTest, RealFocusMovesRunTheCheckExceptTowardsCancel)
     DesignResultsGraph();
     if (!active)
         GTEST_SKIP() << "the platform gives no window the activation";
-    EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("That is not a valid number")});
+    EXPECT_EQ(MessageTexts(), (QStringList{QStringLiteral("That is not a valid number"),
+                                           QStringLiteral("That is not a valid number")}));
+    EXPECT_EQ(ProjectFile(), Before);
 }
