@@ -6,19 +6,14 @@
 #include "model/savefile.h"
 #include "platform/help.h"
 #include "platform/messages.h"
-#include "runtime/scorebar.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 
 #include <cstring>
@@ -167,121 +162,6 @@ bool SaveRecord(const TTestConfig& record)
         ShowFormError(QApplication::activeModalWidget(), e.Message());
         return false;
     }
-}
-
-// ---- TColourSwatch ----
-
-TColourSwatch::TColourSwatch(const QString& meaning, QWidget* parent) : QFrame(parent)
-{
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(40, 24);
-    setAccessibleDescription(PlainCaption(meaning));
-    SetColour(FColour);
-}
-
-void TColourSwatch::SetColour(const QColor& colour)
-{
-    FColour = colour;
-    setAccessibleName(ColourName(colour));
-    setToolTip(ColourName(colour));
-    update();
-}
-
-void TColourSwatch::SetGaugePercent(int percent)
-{
-    FGauge = percent;
-    update();
-}
-
-void TColourSwatch::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    const QRect inner = contentsRect();
-    if (FGauge >= 0) {
-        // The results graph: the bar in this colour, as the results window
-        // draws it.
-        painter.fillRect(rect(), palette().color(QPalette::Window));
-        TScoreBarLook look;
-        look.Orientation = Qt::Vertical;
-        look.BackColor = Qt::white;
-        look.ForeColor = FColour;
-        const int w = qMin(inner.width(), inner.height() / 2);
-        const QRect bar(inner.center().x() - w / 2, inner.top(), w, inner.height());
-        PaintScoreBar(painter, bar, FGauge, 100, look);
-    } else {
-        painter.fillRect(inner, FColour);
-    }
-    painter.end();
-    QFrame::paintEvent(event);
-    if (hasFocus()) {
-        QPainter p(this);
-        QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
-        p.setPen(pen);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-}
-
-void TColourSwatch::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Q_EMIT activated();
-        return;
-    }
-    QFrame::keyPressEvent(event);
-}
-
-void TColourSwatch::mousePressEvent(QMouseEvent* event)
-{
-    QFrame::mousePressEvent(event);
-    Q_EMIT activated();
-}
-
-// ---- TFieldChecks ----
-
-void TFieldChecks::Watch(QLineEdit* field, std::function<bool()> check)
-{
-    FChecks.append({field, std::move(check)});
-    field->installEventFilter(this);
-}
-
-bool TFieldChecks::Run(const std::function<bool()>& check)
-{
-    if (FRunning)
-        return true;
-    FRunning = true;
-    bool ok = false;
-    try {
-        ok = check();
-    } catch (...) {
-        FRunning = false;
-        throw;
-    }
-    FRunning = false;
-    return ok;
-}
-
-bool TFieldChecks::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusOut && !FRunning) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // Losing the activation (a message box, another window) or a popup
-        // is not leaving the field. Neither is an accelerator: its button
-        // takes the focus only to be pressed, and Save runs every check
-        // itself (checking first would let the press save the value the
-        // check put back, unseen).
-        const bool leaves = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-                            reason != Qt::ShortcutFocusReason;
-        const QWidget* next = QApplication::focusWidget();
-        if (leaves && (!FCancel || next != FCancel)) {
-            for (const auto& c : FChecks)
-                if (c.first == watched) {
-                    Run(c.second);
-                    break;
-                }
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 // ---- menus ----

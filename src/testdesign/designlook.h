@@ -7,15 +7,12 @@
 // - colours as the record keeps them (0x00BBGGRR) and their spoken names;
 // - the save of an accepted record, which leaves TestConfig and the project
 //   file as they were when the disk refuses it (SaveRecord);
-// - TColourSwatch, a colour panel that announces its colour;
-// - TFieldChecks, the checks a field runs when the focus leaves it, guarded so
-//   that a check's own message box or focus move never runs a check again.
+// - the run of a dialog from a menu (RunFromMenu).
+// The colour panel is in colourswatch.h, the field checks in fieldchecks.h.
 
 #include "model/testconfig.h"
 
 #include <QColor>
-#include <QFrame>
-#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -71,53 +68,3 @@ bool SaveRecord(const TTestConfig& record);
 // dialog. An error the dialog raises is shown here, so that it never crosses
 // the menu's event loop.
 void RunFromMenu(QDialog& menu, QPushButton* from, const std::function<void()>& form);
-
-// A panel showing a colour: as a flat swatch, or (with a gauge percentage
-// of 0..100) as a vertical bar of the results graph in that colour, drawn by
-// the score bar painter. It takes the focus with Tab; Space or Return
-// emits activated(). Its accessible name is the colour's name, its
-// description what the colour is for.
-class TColourSwatch : public QFrame {
-    Q_OBJECT
-public:
-    TColourSwatch(const QString& meaning, QWidget* parent = nullptr);
-    void SetColour(const QColor& colour);
-    QColor Colour() const { return FColour; }
-    void SetGaugePercent(int percent);
-
-Q_SIGNALS:
-    void activated();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    QColor FColour = Qt::white;
-    int FGauge = -1;
-};
-
-// The checks of a form's fields. A watched field runs its check when the
-// focus leaves it for another control of the form (not when the window
-// merely loses activation, as to a message box, and not when the focus goes
-// to the form's Cancel button, which drops everything anyway, or to a button
-// pressed with its accelerator, whose action checks for itself). Run() runs a
-// check directly, as Save does. While one check runs, no other starts.
-class TFieldChecks : public QObject {
-public:
-    explicit TFieldChecks(QObject* parent = nullptr) : QObject(parent) {}
-    void Watch(QLineEdit* field, std::function<bool()> check);
-    void SetCancelButton(QWidget* button) { FCancel = button; }
-    // The check's answer; true (nothing run) while another check runs.
-    bool Run(const std::function<bool()>& check);
-    bool Running() const { return FRunning; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QList<QPair<QLineEdit*, std::function<bool()>>> FChecks;
-    QWidget* FCancel = nullptr;
-    bool FRunning = false;
-};

@@ -5,6 +5,7 @@
 #include "platform/messages.h"
 #include "platform/modal.h"
 #include "testdesign/designlook.h"
+#include "testdesign/fieldchecks.h"
 #include "testdesign/testpresentation.h"
 
 #include <QGridLayout>

@@ -5,7 +5,9 @@
 #include "platform/colordialog.h"
 #include "platform/messages.h"
 #include "platform/modal.h"
+#include "testdesign/colourswatch.h"
 #include "testdesign/designlook.h"
+#include "testdesign/fieldchecks.h"
 #include "testdesign/testpresentation.h"
 
 #include <QGridLayout>

@@ -2,6 +2,7 @@
 
 #include "platform/colordialog.h"
 #include "platform/modal.h"
+#include "testdesign/colourswatch.h"
 #include "testdesign/designlook.h"
 #include "testdesign/testpresentation.h"
 

@@ -52,12 +52,15 @@ void CheckForm(QDialog& d, int helpContext, const char* className)
             continue;
         controls.insert(w);
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             EXPECT_EQ(w->accessibleName(), PlainCaption(b->text())) << w->objectName().toStdString();
+        }
     }
-    for (QLabel* l : d.findChildren<QLabel*>())
-        if (l->buddy())
+    for (QLabel* l : d.findChildren<QLabel*>()) {
+        if (l->buddy()) {
             EXPECT_EQ(l->buddy()->accessibleName(), PlainCaption(l->text())) << l->objectName().toStdString();
+        }
+    }
 
     // Tab from the first control visits every control once and comes back.
     QWidget* first = d.focusWidget();
