@@ -20,12 +20,13 @@ TQuestPresentForm::TQuestPresentForm(QWidget* parent) : QDialog(parent), Block(T
     Panel1 = new TColourSwatch(GroupBox1->title(), GroupBox1);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedSize(260, 44);
-    SampleBtn = new QPushButton(QStringLiteral("Answer  A"), Panel1);
+    // Captioned as the question screen captions its first answer button.
+    SampleBtn = new QPushButton(TestConfig.AnswerText.str().left(11) + QStringLiteral("  A"), Panel1);
     SampleBtn->setObjectName(QStringLiteral("SampleBtn"));
     // A picture of an answer button, not something to press.
     SampleBtn->setFocusPolicy(Qt::NoFocus);
     SampleBtn->setAttribute(Qt::WA_TransparentForMouseEvents);
-    SampleBtn->setGeometry(10, 8, 90, 28);
+    SampleBtn->setGeometry(10, 8, qMax(90, SampleBtn->sizeHint().width()), 28);
     Button2 = new QPushButton(tr("Select"), GroupBox1);
     NameControl(Button2, "Button2", Button2->text());
     Button2->setAccessibleDescription(GroupBox1->title());

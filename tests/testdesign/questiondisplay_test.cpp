@@ -28,6 +28,7 @@ TEST_F(QuestionDisplayTest, ColoursAndTheScorePanelFlagAreSavedInTheBlock)
 {
     OnModal(QStringLiteral("TQuestPresentForm"), [](QDialog& d) {
         EXPECT_EQ(Child<QWidget>(d, "Panel1")->accessibleName(), QStringLiteral("Silver"));
+        EXPECT_EQ(Child<QPushButton>(d, "SampleBtn")->text(), QStringLiteral("Answer  A"));
         TestScript::Answer(QStringLiteral("colour"), QColor(Qt::yellow));
         Child<QPushButton>(d, "Button2")->click();
         EXPECT_EQ(Child<QWidget>(d, "Panel1")->accessibleName(), QStringLiteral("Yellow"));
