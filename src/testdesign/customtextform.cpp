@@ -133,10 +133,8 @@ TCustomTextForm::TCustomTextForm(QWidget* parent) : QDialog(parent)
     SaveBtn->setDefault(true);
     DefaultBtn = new QPushButton(tr("&Defaults"), this);
     NameControl(DefaultBtn, "DefaultBtn", DefaultBtn->text());
-    DefaultBtn->setAutoDefault(false);
     CancelBtn = new QPushButton(tr("&Cancel"), this);
     NameControl(CancelBtn, "CancelBtn", CancelBtn->text());
-    CancelBtn->setAutoDefault(false);
 
     auto* top = new QGridLayout;
     top->setSpacing(4);

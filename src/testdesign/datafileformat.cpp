@@ -39,7 +39,6 @@ TDataFileFormat::TDataFileFormat(QWidget* parent) : QDialog(parent)
     SaveBtn->setDefault(true);
     CancelBtn = new QPushButton(tr("&Cancel"), this);
     NameControl(CancelBtn, "CancelBtn", CancelBtn->text());
-    CancelBtn->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(SaveBtn);

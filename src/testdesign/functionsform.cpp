@@ -98,7 +98,6 @@ TFunctionsForm::TFunctionsForm(QWidget* parent) : QDialog(parent)
     SaveBtn->setDefault(true);
     CancelBtn = new QPushButton(tr("&Cancel"), this);
     NameControl(CancelBtn, "CancelBtn", CancelBtn->text());
-    CancelBtn->setAutoDefault(false);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(30);

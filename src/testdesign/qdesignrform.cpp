@@ -37,7 +37,6 @@ TQDesignRForm::TQDesignRForm(QWidget* parent) : QDialog(parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     PassBtn = new QPushButton(tr("&Pass"), this);
     NameControl(PassBtn, "PassBtn", PassBtn->text());
-    PassBtn->setAutoDefault(false);
 
     Panel2 = new TColourSwatch(tr("Graph color if failed :"), this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -47,7 +46,6 @@ TQDesignRForm::TQDesignRForm(QWidget* parent) : QDialog(parent)
     Label3->setObjectName(QStringLiteral("Label3"));
     FailBtn = new QPushButton(tr("&Fail"), this);
     NameControl(FailBtn, "FailBtn", FailBtn->text());
-    FailBtn->setAutoDefault(false);
     // The buttons say what they colour.
     PassBtn->setAccessibleDescription(PlainCaption(Label2->text()));
     FailBtn->setAccessibleDescription(PlainCaption(Label3->text()));
@@ -57,7 +55,6 @@ TQDesignRForm::TQDesignRForm(QWidget* parent) : QDialog(parent)
     SaveBtn->setDefault(true);
     CancelBtn = new QPushButton(tr("&Cancel"), this);
     NameControl(CancelBtn, "CancelBtn", CancelBtn->text());
-    CancelBtn->setAutoDefault(false);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);

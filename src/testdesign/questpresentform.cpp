@@ -30,7 +30,6 @@ TQuestPresentForm::TQuestPresentForm(QWidget* parent) : QDialog(parent), Block(T
     Button2 = new QPushButton(tr("Select"), GroupBox1);
     NameControl(Button2, "Button2", Button2->text());
     Button2->setAccessibleDescription(GroupBox1->title());
-    Button2->setAutoDefault(false);
     auto* bar = new QHBoxLayout(GroupBox1);
     bar->addWidget(Panel1);
     bar->addWidget(Button2);
@@ -39,14 +38,12 @@ TQuestPresentForm::TQuestPresentForm(QWidget* parent) : QDialog(parent), Block(T
     NameControl(CheckBox10, "CheckBox10", CheckBox10->text());
     Button1 = new QPushButton(tr("Design Score Bar"), this);
     NameControl(Button1, "Button1", Button1->text());
-    Button1->setAutoDefault(false);
 
     SaveBtn = new QPushButton(tr("&Save"), this);
     NameControl(SaveBtn, "SaveBtn", SaveBtn->text());
     SaveBtn->setDefault(true);
     CancelBtn = new QPushButton(tr("&Cancel"), this);
     NameControl(CancelBtn, "CancelBtn", CancelBtn->text());
-    CancelBtn->setAutoDefault(false);
 
     auto* score = new QHBoxLayout;
     score->addWidget(CheckBox10);

@@ -29,7 +29,6 @@ TResMenuForm::TResMenuForm(QWidget* parent) : QDialog(parent)
     layout->setSpacing(10);
     for (QPushButton* b : {GraphBtn, GroupsBtn, FeedbackBtn, InputBtn, OutputBtn, CloseBtn}) {
         b->setMinimumSize(240, 30);
-        b->setAutoDefault(false);
         layout->addWidget(b);
     }
     layout->insertSpacing(5, 8);

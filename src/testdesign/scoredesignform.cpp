@@ -58,7 +58,6 @@ TScoreDesignForm::TScoreDesignForm(const TQuestionScreenColors& block, QWidget* 
     auto button = [this](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
         NameControl(b, name, caption);
-        b->setAutoDefault(false);
         return b;
     };
     PanelBtn = button("PanelBtn", tr("&Score Panel"));

@@ -28,7 +28,6 @@ TTCustForm::TTCustForm(QWidget* parent) : QDialog(parent)
     layout->setSpacing(10);
     for (QPushButton* b : {TextBtn, FunctBtn, QuestBtn, ResultsBtn, CloseBtn}) {
         b->setMinimumSize(240, 30);
-        b->setAutoDefault(false);
         layout->addWidget(b);
     }
     layout->insertSpacing(4, 8);

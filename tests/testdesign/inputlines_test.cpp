@@ -4,6 +4,8 @@
 #include "model/testconfig.h"
 #include "testdesign/testpresentation.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -46,6 +48,36 @@ TEST_F(InputLinesTest, DataFileLinesAreSavedAtTheirOffsetsAndCancelKeepsThem)
     OnModal(QStringLiteral("TDataFileFormat"), [](QDialog& d) {
         Child<QLineEdit>(d, "Edit2")->setText(QStringLiteral("changed"));
         Child<QPushButton>(d, "CancelBtn")->click();
+    });
+    DesignDataFileLines();
+    EXPECT_EQ(ProjectFile(), Before);
+}
+
+TEST_F(InputLinesTest, ReturnSavesFromAnEditAndPressesAFocusedButton)
+{
+    auto pressReturn = [](QWidget* w) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w, &release);
+    };
+    OnModal(QStringLiteral("TDataFileFormat"), [&](QDialog& d) {
+        auto* edit = Child<QLineEdit>(d, "Edit1");
+        edit->setFocus();
+        edit->setText(QStringLiteral("by Return"));
+        pressReturn(edit);
+        EXPECT_FALSE(d.isVisible());
+    });
+    DesignDataFileLines();
+    ExpectOnly(Before, ProjectFile(), {{402, Str("by Return")}});
+
+    Before = ProjectFile();
+    OnModal(QStringLiteral("TDataFileFormat"), [&](QDialog& d) {
+        Child<QLineEdit>(d, "Edit1")->setText(QStringLiteral("not saved"));
+        auto* cancel = Child<QPushButton>(d, "CancelBtn");
+        cancel->setFocus();
+        pressReturn(cancel);
+        EXPECT_FALSE(d.isVisible());
     });
     DesignDataFileLines();
     EXPECT_EQ(ProjectFile(), Before);

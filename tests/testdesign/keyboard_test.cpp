@@ -4,10 +4,13 @@
 #include "designtest.h"
 
 #include "platform/help.h"
+#include "platform/testscript.h"
 #include "testdesign/designlook.h"
 #include "testdesign/testpresentation.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +47,15 @@ void CheckForm(QDialog& d, int helpContext, const char* className)
     EXPECT_EQ(d.toolTip(), QStringLiteral(" Press F1 for Help"));
     EXPECT_EQ(HelpContextOf(&d), helpContext);
     EXPECT_EQ(d.palette().color(QPalette::Window), QColor(0, 128, 128));
+
+    // F1 opens the help at the dialog's context (there is no help file in
+    // the test folder, hence the message).
+    TestScript::AnswerMessage(QStringLiteral("Error"));
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(d.focusWidget(), &f1);
+    const QStringList help = TestScript::Logged(QStringLiteral("help"));
+    ASSERT_FALSE(help.isEmpty());
+    EXPECT_TRUE(help.last().endsWith(QStringLiteral("#%1").arg(helpContext))) << help.last().toStdString();
 
     // Every control announces a name; an edit announces its label.
     QSet<QWidget*> controls;
