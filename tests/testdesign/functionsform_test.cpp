@@ -119,3 +119,19 @@ TEST_F(FunctionsTest, AHiddenFileNameKeepsItsValuesAndIsSavedAsShown)
     CustomizeFunctions();
     ExpectOnly(Before, ProjectFile(), {{11, QByteArray(1, 0)}});
 }
+
+TEST_F(FunctionsTest, ALongNameIsCutInItsStemAndKeepsItsExtension)
+{
+    const QString typed = QStringLiteral("results/") + QString(70, u'r') + QStringLiteral(".txt");
+    OnModal(QStringLiteral("TFunctionsForm"), [&typed](QDialog& d) {
+        Child<QCheckBox>(d, "CheckBox3")->click();
+        auto* edit = Child<QLineEdit>(d, "Edit2");
+        edit->setText(typed.left(60));   // the edit holds 60 characters
+        LeaveField(edit);
+        EXPECT_EQ(edit->text(), QStringLiteral("results/") + QString(48, u'r') + QStringLiteral(".qxd"));
+        Child<QPushButton>(d, "SaveBtn")->click();
+    });
+    CustomizeFunctions();
+    ExpectOnly(Before, ProjectFile(),
+               {{11, QByteArray(1, 1)}, {16, Str("results/" + QByteArray(48, 'r') + ".qxd")}});
+}
