@@ -5,11 +5,12 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 
-TColourSwatch::TColourSwatch(const QString& meaning, QWidget* parent) : QFrame(parent)
+TColourSwatch::TColourSwatch(const QString& meaning, QWidget* parent) : QAbstractButton(parent)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::clicked, this, &TColourSwatch::activated);
     setMinimumSize(40, 24);
     setAccessibleDescription(PlainCaption(meaning));
     SetColour(FColour);
@@ -18,6 +19,8 @@ TColourSwatch::TColourSwatch(const QString& meaning, QWidget* parent) : QFrame(p
 void TColourSwatch::SetColour(const QColor& colour)
 {
     FColour = colour;
+    // The text is not drawn; it names the colour for whoever asks.
+    setText(ColourName(colour));
     setAccessibleName(ColourName(colour));
     setToolTip(ColourName(colour));
     update();
@@ -29,10 +32,10 @@ void TColourSwatch::SetGaugePercent(int percent)
     update();
 }
 
-void TColourSwatch::paintEvent(QPaintEvent* event)
+void TColourSwatch::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QRect inner = contentsRect();
+    const QRect inner = rect().adjusted(2, 2, -2, -2);
     if (FGauge >= 0) {
         // The results graph: the bar in this colour, as the results window
         // draws it.
@@ -47,28 +50,21 @@ void TColourSwatch::paintEvent(QPaintEvent* event)
     } else {
         painter.fillRect(inner, FColour);
     }
-    painter.end();
-    QFrame::paintEvent(event);
+    if (FGauge < 0)
+        qDrawShadePanel(&painter, rect(), palette(), true, 2);
     if (hasFocus()) {
-        QPainter p(this);
         QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
-        p.setPen(pen);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 
 void TColourSwatch::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Q_EMIT activated();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
         return;
     }
-    QFrame::keyPressEvent(event);
-}
-
-void TColourSwatch::mousePressEvent(QMouseEvent* event)
-{
-    QFrame::mousePressEvent(event);
-    Q_EMIT activated();
+    QAbstractButton::keyPressEvent(event);
 }
 

@@ -6,7 +6,9 @@
 #include "platform/testscript.h"
 #include "testdesign/testpresentation.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QColor>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,4 +107,27 @@ TEST_F(ResultsGraphTest, RealFocusMovesRunTheCheckExceptTowardsCancel)
     EXPECT_EQ(MessageTexts(), (QStringList{QStringLiteral("That is not a valid number"),
                                            QStringLiteral("That is not a valid number")}));
     EXPECT_EQ(ProjectFile(), Before);
+}
+
+TEST_F(ResultsGraphTest, AColourPanelIsAButtonToTheKeyboard)
+{
+    OnModal(QStringLiteral("TQDesignRForm"), [](QDialog& d) {
+        auto* panel = Child<QAbstractButton>(d, "Panel2");
+        EXPECT_EQ(panel->accessibleDescription(), QStringLiteral("Graph color if failed"));
+        panel->setFocus();
+        TestScript::Answer(QStringLiteral("colour"), QColor(Qt::blue));
+        QKeyEvent ret(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(panel, &ret);
+        EXPECT_EQ(panel->accessibleName(), QStringLiteral("Blue"));
+        EXPECT_TRUE(d.isVisible());
+        TestScript::Answer(QStringLiteral("colour"), QColor(Qt::black));
+        QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+        QApplication::sendEvent(panel, &space);
+        QKeyEvent spaceUp(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
+        QApplication::sendEvent(panel, &spaceUp);
+        EXPECT_EQ(panel->accessibleName(), QStringLiteral("Black"));
+        Child<QPushButton>(d, "SaveBtn")->click();
+    });
+    DesignResultsGraph();
+    ExpectOnly(Before, ProjectFile(), {{81, Le32(0x000000)}});
 }
