@@ -180,6 +180,9 @@ void RunFromMenu(QDialog& menu, QPushButton* from, const std::function<void()>& 
     } catch (const EQuendraError& e) {
         menu.move(home);
         ShowError(e.Message());
+    } catch (const std::exception& e) {
+        menu.move(home);
+        ShowError(QString::fromLocal8Bit(e.what()));
     }
     menu.move(home);
     if (menu.isVisible()) {
