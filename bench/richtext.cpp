@@ -26,7 +26,7 @@
 
 namespace {
 
-QString Corpus() { return QStringLiteral(QUENDRA_SOURCE_DIR "/../shared/corpus/rtf/"); }
+QString Corpus() { return QStringLiteral(QUENDRA_SOURCE_DIR "/tests/data/rtf/"); }
 
 QByteArray ReadCorpus(const char* name)
 {

@@ -33,7 +33,7 @@ function(quendra_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE quendra_options ${A_LIBS} GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE
-      QUENDRA_SHARED_DIR="${QUENDRA_SHARED_DIR}"
+      QUENDRA_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
       QUENDRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
       QUENDRA_BIN_DIR="${QUENDRA_BIN_DIR}")
   if(A_QT_APP)

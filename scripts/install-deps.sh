@@ -16,6 +16,7 @@ PACKAGES=(
   xvfb xauth x11-apps imagemagick poppler-utils unrtf
   fonts-dejavu-core python3 ccache
   clang libclang-rt-14-dev
+  at-spi2-core python3-pyatspi dbus-x11 xdotool
 )
 
 missing=()

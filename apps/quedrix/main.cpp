@@ -1,6 +1,6 @@
 // The runtime stub: shows the compiled test appended to its own file.
 #include "runtime/compiledtestfile.h"
-#include "runtime/testsummaryform.h"
+#include "runtime/testprogram.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "runtime/compiledtestfile.h"
-#include "runtime/testsummaryform.h"
+#include "runtime/testprogram.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

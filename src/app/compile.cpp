@@ -21,19 +21,13 @@ QString WithReason(const QString& message, const QString& reason)
     return reason.isEmpty() ? message : message + QStringLiteral("\n\n") + reason;
 }
 
-QString ExecutablePath()
-{
-    const QString compiled = CompiledTestPath();
-    return ResolveCase(QFileInfo(compiled).path() + u'/' + BaseName(ProjectPath) + QStringLiteral(".EXE"));
-}
-
 } // namespace
 
 void CompileTest()
 {
     QString reason;
     if (BuildCompiledTest(&reason)) {
-        const QString t = BaseName(EntryPath).toUpper() + QStringLiteral(".QXC");
+        const QString t = DerivedFileName(QStringLiteral(".QXC"));
         ShowInfo(Tr("The Test %1 has been compiled. Use the command VISTREL %1 to display it.").arg(t));
     } else {
         ShowError(WithReason(Tr("Unable to compile the Test."), reason));
@@ -60,7 +54,7 @@ void CreateExecutable()
 {
     if (!BuildExecutable())
         return;
-    const QString name = BaseName(ProjectPath) + QStringLiteral(".EXE");
+    const QString name = DerivedFileName(QStringLiteral(".EXE"));
     if (Confirm(Tr("The Executable Test %1 has been created.").arg(name) + QStringLiteral("\n\r\n\r")
                 + Tr("Do you want to try it now?"))) {
         // A kind-4 value is the program, a comma and its parameters: with the

@@ -249,21 +249,28 @@ Ttestmainform::Ttestmainform(QWidget* parent) : QMainWindow(parent)
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &Ttestmainform::Timer1Timer);
 
-    connect(SelectBtn, &QPushButton::clicked, this, &Ttestmainform::SelectBtnClick);
-    connect(StartBtn, &QPushButton::clicked, this, &Ttestmainform::StartBtnClick);
-    connect(AddBtn, &QPushButton::clicked, this, &Ttestmainform::AddBtnClick);
-    connect(EditBtn, &QPushButton::clicked, this, &Ttestmainform::EditBtnClick);
-    connect(ViewBtn, &QPushButton::clicked, this, &Ttestmainform::ViewBtnClick);
-    connect(DeleteBtn, &QPushButton::clicked, this, &Ttestmainform::DeleteBtnClick);
-    connect(CustChapBtn, &QPushButton::clicked, this, &Ttestmainform::CustChapBtnClick);
-    connect(CustBookBtn, &QPushButton::clicked, this, &Ttestmainform::CustBookBtnClick);
-    connect(ReorgBtn, &QPushButton::clicked, this, &Ttestmainform::ReorgBtnClick);
-    connect(PreviewBtn, &QPushButton::clicked, this, &Ttestmainform::PreviewBtnClick);
-    connect(CompileBtn, &QPushButton::clicked, this, &Ttestmainform::CompileBtnClick);
-    connect(ExecBtn, &QPushButton::clicked, this, &Ttestmainform::ExecBtnClick);
-    connect(DistribBtn, &QPushButton::clicked, this, &Ttestmainform::DistribBtnClick);
-    connect(TutBtn, &QPushButton::clicked, this, &Ttestmainform::TutBtnClick);
-    connect(AboutBtn, &QPushButton::clicked, this, &Ttestmainform::AboutBtnClick);
+    // The command table: the operation each button runs, whether the
+    // enabling is refreshed after it, where the focus goes (the first
+    // enabled of two), and whether the wait panel shows meanwhile.
+    Commands = {
+        {SelectBtn, "SelectTest", true, AddBtn, SelectBtn, false},
+        {StartBtn, "StartNewTest", true, AddBtn, StartBtn, false},
+        {AddBtn, "AddQuestions", true, AddBtn, nullptr, false},
+        {EditBtn, "EditQuestion", false, EditBtn, nullptr, false},
+        {ViewBtn, "ViewQuestion", false, ViewBtn, nullptr, false},
+        {DeleteBtn, "DeleteQuestion", true, DeleteBtn, AddBtn, false},
+        {CustChapBtn, "TestPresentationMenu", false, CustChapBtn, nullptr, false},
+        {CustBookBtn, "ProgramConfigDialog", false, CustBookBtn, nullptr, false},
+        {ReorgBtn, "ProgramUtilities", true, ReorgBtn, nullptr, false},
+        {PreviewBtn, "PreviewTest", false, PreviewBtn, nullptr, false},
+        {CompileBtn, "CompileTest", false, CompileBtn, nullptr, true},
+        {ExecBtn, "CreateExecutable", false, ExecBtn, nullptr, true},
+        {DistribBtn, "PrepareDistribution", false, DistribBtn, nullptr, true},
+        {TutBtn, "ShowTutorial", false, TutBtn, nullptr, false},
+        {AboutBtn, "ShowAboutBox", false, AboutBtn, nullptr, false},
+    };
+    for (const TCommand& c : Commands)
+        connect(c.Button, &QPushButton::clicked, this, [this, b = c.Button] { RunButton(b); });
     connect(HelpBtn, &QPushButton::clicked, this, &Ttestmainform::HelpBtnClick);
     connect(QuitBtn, &QPushButton::clicked, this, &Ttestmainform::QuitBtnClick);
 
@@ -297,23 +304,12 @@ Ttestmainform::Ttestmainform(QWidget* parent) : QMainWindow(parent)
     const QRect work = scr ? scr->availableGeometry() : QRect(0, 0, 640, 480);
     setGeometry(work);
     setWindowState(Qt::WindowMaximized);
-    CurrentVersion = QStringLiteral("2.01");
-    LowColourDisplay = ScreenDepth() < 16;
-    QString dir = QCoreApplication::applicationDirPath();
-    if (!dir.endsWith(u'/'))
-        dir += u'/';
-    ProgramDir = dir;
-    ProjectDir = ProgramDir;
+    // The process-wide values were set by SetStartupValues (app/application.h).
     OpenDialog1.Title = tr(" Select a Test Project File");
     OpenDialog1.Filter = tr("Test Project Files") + QStringLiteral("|*.QXJ");
     OpenDialog1.DefaultExt = QStringLiteral("QXJ");
     OpenDialog1.HelpContext = 90;
     OpenDialog1.InitialDir = ProjectDir;
-    HelpFilePath = ProgramDir + QStringLiteral("QUEDRIX.HLP");
-    // The design origin: the 640 x 480 design area centred in the maximised
-    // window (its outer size is the work area). Division truncates toward zero.
-    DesignLeft = (work.width() - 640) / 2;
-    DesignTop = (work.height() - 480) / 2;
     setWindowTitle(tr("Quendra for Windows Ver 2.5"));
     RefreshCommands();
     MenuPnl->hide();
@@ -380,102 +376,51 @@ void Ttestmainform::FocusFirstEnabled(QPushButton* preferred, QPushButton* fallb
 
 void Ttestmainform::Run(const QString& operation)
 {
-    const std::function<void()> op = Operations.value(operation);
-    if (op)
-        op();
+    const auto it = Operations.constFind(operation);
+    // A button naming no operation is a programming error: stop at once
+    // rather than let the button silently do nothing.
+    if (it == Operations.constEnd() || !*it)
+        qFatal("Ttestmainform: no operation named \"%s\"", qPrintable(operation));
+    (*it)();
 }
 
-void Ttestmainform::SelectBtnClick()
+const Ttestmainform::TCommand* Ttestmainform::CommandOf(const QPushButton* button) const
 {
-    RunCommand([this] { Run(QStringLiteral("SelectTest")); }, [this] { RefreshCommands(); });
-    FocusFirstEnabled(AddBtn, SelectBtn);
+    for (const TCommand& c : Commands)
+        if (c.Button == button)
+            return &c;
+    return nullptr;
 }
 
-void Ttestmainform::StartBtnClick()
+void Ttestmainform::RunButton(QPushButton* button)
 {
-    RunCommand([this] { Run(QStringLiteral("StartNewTest")); }, [this] { RefreshCommands(); });
-    FocusFirstEnabled(AddBtn, StartBtn);
+    const TCommand* c = CommandOf(button);
+    if (!c)
+        qFatal("Ttestmainform: no command for the button %s", qPrintable(button->objectName()));
+    const QString operation = QString::fromLatin1(c->Operation);
+    RunCommand([this, operation] { Run(operation); },
+               c->Refresh ? std::function<void()>([this] { RefreshCommands(); }) : std::function<void()>(),
+               c->Wait);
+    // The focus returns to the panel, so the keyboard keeps working after the
+    // command (the panel was hidden with the focus inside it).
+    FocusFirstEnabled(c->Focus, c->FocusFallback ? c->FocusFallback : c->Focus);
 }
 
-void Ttestmainform::AddBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("AddQuestions")); }, [this] { RefreshCommands(); });
-    AddBtn->setFocus();
-}
-
-void Ttestmainform::EditBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("EditQuestion")); }, {});
-    EditBtn->setFocus();
-}
-
-void Ttestmainform::ViewBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("ViewQuestion")); }, {});
-    ViewBtn->setFocus();
-}
-
-void Ttestmainform::DeleteBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("DeleteQuestion")); }, [this] { RefreshCommands(); });
-    FocusFirstEnabled(DeleteBtn, AddBtn);
-}
-
-void Ttestmainform::CustChapBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("TestPresentationMenu")); }, {});
-    CustChapBtn->setFocus();
-}
-
-void Ttestmainform::CustBookBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("ProgramConfigDialog")); }, {});
-    CustBookBtn->setFocus();
-}
-
-void Ttestmainform::ReorgBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("ProgramUtilities")); }, [this] { RefreshCommands(); });
-    ReorgBtn->setFocus();
-}
-
-void Ttestmainform::PreviewBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("PreviewTest")); }, {});
-    PreviewBtn->setFocus();
-}
-
-// The focus returns to the button, so the keyboard keeps working after the
-// wait panel (the panel was hidden with the focus inside it).
-void Ttestmainform::CompileBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("CompileTest")); }, {}, true);
-    CompileBtn->setFocus();
-}
-
-void Ttestmainform::ExecBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("CreateExecutable")); }, {}, true);
-    ExecBtn->setFocus();
-}
-
-void Ttestmainform::DistribBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("PrepareDistribution")); }, {}, true);
-    DistribBtn->setFocus();
-}
-
-void Ttestmainform::TutBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("ShowTutorial")); }, {});
-    TutBtn->setFocus();
-}
-
-void Ttestmainform::AboutBtnClick()
-{
-    RunCommand([this] { Run(QStringLiteral("ShowAboutBox")); }, {});
-    AboutBtn->setFocus();
-}
+void Ttestmainform::SelectBtnClick() { RunButton(SelectBtn); }
+void Ttestmainform::StartBtnClick() { RunButton(StartBtn); }
+void Ttestmainform::AddBtnClick() { RunButton(AddBtn); }
+void Ttestmainform::EditBtnClick() { RunButton(EditBtn); }
+void Ttestmainform::ViewBtnClick() { RunButton(ViewBtn); }
+void Ttestmainform::DeleteBtnClick() { RunButton(DeleteBtn); }
+void Ttestmainform::CustChapBtnClick() { RunButton(CustChapBtn); }
+void Ttestmainform::CustBookBtnClick() { RunButton(CustBookBtn); }
+void Ttestmainform::ReorgBtnClick() { RunButton(ReorgBtn); }
+void Ttestmainform::PreviewBtnClick() { RunButton(PreviewBtn); }
+void Ttestmainform::CompileBtnClick() { RunButton(CompileBtn); }
+void Ttestmainform::ExecBtnClick() { RunButton(ExecBtn); }
+void Ttestmainform::DistribBtnClick() { RunButton(DistribBtn); }
+void Ttestmainform::TutBtnClick() { RunButton(TutBtn); }
+void Ttestmainform::AboutBtnClick() { RunButton(AboutBtn); }
 
 void Ttestmainform::HelpBtnClick()
 {

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
+#include <vector>
 
 #include "platform/dialogs.h"
 
@@ -33,6 +34,24 @@ public:
     // "DeleteQuestion", "CompileTest", ...), filled with the real routines.
     // Tests replace entries to drive the command flow on its own.
     QHash<QString, std::function<void()>> Operations;
+
+    // One row of the command table: the button, the name of the operation
+    // it runs (a key of Operations; a name without one stops the program as
+    // the programming error it is), whether the enabling is refreshed after
+    // it, the button that gets the focus afterwards (FocusFallback when Focus
+    // is disabled) and whether the wait panel shows while it runs.
+    struct TCommand {
+        QPushButton* Button;
+        const char* Operation;
+        bool Refresh;
+        QPushButton* Focus;
+        QPushButton* FocusFallback;
+        bool Wait;
+    };
+    std::vector<TCommand> Commands;
+    const TCommand* CommandOf(const QPushButton* button) const;
+    // Runs the button's row of the table (what its click does).
+    void RunButton(QPushButton* button);
 
     TTiledImage* wiaTile2;
     QFrame* MenuPnl;

@@ -105,7 +105,12 @@ TMakeDirForm::TMakeDirForm(QWidget* parent) : QDialog(parent)
     connect(DirectoryListBox1, &QTreeWidget::currentItemChanged, this, [this] { DirectoryListBox1Change(); });
     connect(DirectoryListBox1, &QTreeWidget::itemClicked, this, [this] { DirectoryListBox1Change(); });
     connect(FileListBox1, &QListWidget::itemClicked, this, [this] { FileListBox1Click(); });
-    connect(FileListBox1, &QListWidget::currentItemChanged, this, [this] { FileListBox1Click(); });
+    // A test picked in the list (by click or key) names the new test; the
+    // current item the list sets by itself when it takes the focus does not.
+    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (QListWidgetItem* item = FileListBox1->currentItem(); item && item->isSelected())
+            FileListBox1Click();
+    });
     connect(Edit1, &QLineEdit::textEdited, this, [this](const QString& text) {
         // A typed folder that exists shows its tests; one that does not is
         // created on OK.

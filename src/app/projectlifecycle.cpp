@@ -86,6 +86,10 @@ bool RunMakeDirDialog(const QString& mask, QString& folder, QString& name, int h
     SetHelpContext(&form, helpContext);
     form.FileLbl->setText(prompt);
     form.SetMask(mask);
+    // With a project open the dialog starts in its folder (the current one),
+    // so a new test lands beside the one being worked on.
+    if (!ProjectPath.isEmpty() && !ProjectDir.isEmpty())
+        form.SelectFolder(QDir::cleanPath(ProjectDir));
     if (ShowModal(form) != QDialog::Accepted)
         return false;
     folder = form.Folder();
@@ -160,8 +164,9 @@ void SelectTest()
     }
     if (path.isEmpty())
         return;
-    // The real path reaches the file; the name shown, and the names of the
-    // compiled test and the executable, are upper-cased.
+    // The real path reaches the file; the name shown is upper-cased. The
+    // compiled test and the executable follow the file's own spelling
+    // (DerivedFilePath).
     OpenProjectIn(folder, path, BaseName(path).toUpper());
 }
 

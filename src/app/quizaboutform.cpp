@@ -2,7 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "platform/help.h"
-#include "presentation/aboutbox.h"
+#include "runtime/aboutbox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,7 +30,7 @@ TQuizaboutform::TQuizaboutform(QWidget* parent) : QDialog(parent)
     { TAboutBox registerResources; }
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/quendra/presentation/about.png")));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/quendra/runtime/about.png")));
     Image1->setAlignment(Qt::AlignCenter);
 
     const QString hint = tr(" Press F1 for Help");

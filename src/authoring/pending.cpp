@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 
-void PreviewTest() { NotAvailableYet(QCoreApplication::translate("Commands", "Pre-View Test")); }
 void ProgramUtilities() { NotAvailableYet(QCoreApplication::translate("Commands", "Program Utilities")); }
 
 // The attachment menu is not built yet: nothing is attached.

@@ -3,11 +3,13 @@
 #include "authoring/questionlist.h"
 
 #include "authoring/addquestionform.h"
+#include "authoring/preview.h"
 #include "authoring/taddtextform.h"
 #include "model/entryfile.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/projectfiles.h"
+#include "model/savefile.h"
 #include "model/testconfig.h"
 #include "platform/messages.h"
 #include "runtime/buttlistform.h"
@@ -44,9 +46,8 @@ public:
             return;
         try {
             if (FExisted)
-                WriteWholeFile(FPath, FBytes);
+                SaveWholeFile(FPath, FBytes);
             else if (QFileInfo::exists(FPath)) {
-                NoteFileWritten();
                 QFile::remove(FPath);
             }
         } catch (...) {
@@ -80,12 +81,6 @@ int ChooseQuestion(const QString& caption, int helpContext)
     if (!ListIdentifiers(identifiers) || identifiers.isEmpty())
         return -1;
     return SelectFromList(identifiers, 0, helpContext, caption);
-}
-
-// The question screen of a test run, shown for one question.
-void ShowQuestionForView(const QStringList& /*lines*/)
-{
-    NotAvailableYet(Tr("View a Question"));
 }
 
 } // namespace

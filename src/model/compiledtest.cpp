@@ -5,6 +5,7 @@
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/projectfiles.h"
+#include "model/savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,70 +33,64 @@ QString ProjectFolder()
     return dir;
 }
 
-void Put(TRebuildableFile& out, const char* data, qint64 size)
-{
-    if (out.device().write(data, size) != size)
-        RaiseInOutError(Tr("write"), out.fileName(), out.errorString());
-}
-
-void CopyInto(TRebuildableFile& out, const QString& path)
+void CopyInto(TSaveFile& out, const QString& path)
 {
     QFile in(ResolveCase(path));
     if (!in.open(QIODevice::ReadOnly))
         RaiseInOutError(Tr("open"), path, in.errorString());
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0)
-            RaiseInOutError(Tr("read"), path, in.errorString());
-        if (got == 0)
-            break;
-        Put(out, buffer, got);
-    }
+    out.WriteFrom(in, path);
 }
 
 quint32 Le32At(const QByteArray& b, qint64 at) { return qFromLittleEndian<quint32>(b.constData() + at); }
 
 } // namespace
 
-QString CompiledTestPath() { return ResolveCase(ProjectFolder() + BaseName(ProjectPath) + QStringLiteral(".QXC")); }
+QString DerivedFilePath(const QString& extension)
+{
+    return ResolveCase(ProjectFolder() + BaseName(ProjectPath) + extension);
+}
+
+QString DerivedFileName(const QString& extension) { return QFileInfo(DerivedFilePath(extension)).fileName(); }
+
+QString CompiledTestPath() { return DerivedFilePath(QStringLiteral(".QXC")); }
+
+QString ExecutablePath() { return DerivedFilePath(QStringLiteral(".EXE")); }
 
 bool BuildCompiledTest(QString* failure)
 {
     try {
         const QString target = CompiledTestPath();
-        // The question records first: a damaged question file stops the
-        // compile before anything is written.
-        const QByteArray questions = ReadWholeFile(QuestionPath);
-        if (questions.size() % qsizetype(sizeof(TQuestionRecord)) != 0)
-            throw EInOutError(Tr("The question file %1 is damaged: its size is not a whole number of questions.")
-                                  .arg(QDir::toNativeSeparators(QuestionPath)));
+        // The whole question records; bytes after the last whole record (a
+        // damaged file) are ignored, as opening the project promised.
+        QByteArray questions = ReadWholeFile(QuestionPath);
+        questions.truncate(questions.size() - questions.size() % qsizetype(sizeof(TQuestionRecord)));
 
-        TRebuildableFile out(target);
-        if (!out.open())
-            RaiseInOutError(Tr("create"), target, out.errorString());
-        Put(out, reinterpret_cast<const char*>(&TestConfig), sizeof TestConfig);
+        // The compiled test is made again from its sources whenever needed.
+        TSaveFile out(target, TSaveFile::Rebuildable);
+        out.Open();
+        QIODevice& dev = out.Device();
+        out.Write(reinterpret_cast<const char*>(&TestConfig), sizeof TestConfig);
         TCompiledHeader header;
         std::memset(&header, 0, sizeof header);
-        Put(out, reinterpret_cast<const char*>(&header), sizeof header);
+        out.Write(reinterpret_cast<const char*>(&header), sizeof header);
+        dev.seek(CompiledDataOffset);
 
         qint32 entryOffset = CompiledDataOffset;
-        if (EntryPath.isEmpty() || !WriteCompiledEntryBlock(EntryPath, out.device()))
+        if (EntryPath.isEmpty() || !WriteCompiledEntryBlock(EntryPath, dev, target))
             entryOffset = 0;
-        const qint64 questionsOffset = out.device().pos();
+        const qint64 questionsOffset = dev.pos();
         if (questionsOffset + questions.size() > qint64(INT32_MAX))
             throw EInOutError(Tr("The compiled test %1 would be larger than 2 GB.").arg(target));
         header.EntryBlockOffset = entryOffset;
         header.QuestionsOffset = qint32(questionsOffset);
         header.QuestionCount = qint32(questions.size() / qsizetype(sizeof(TQuestionRecord)));
-        if (!out.device().seek(CompiledHeaderOffset))
-            RaiseInOutError(Tr("write"), target, out.errorString());
-        Put(out, reinterpret_cast<const char*>(&header), sizeof header);
-        if (!out.device().seek(questionsOffset))
-            RaiseInOutError(Tr("write"), target, out.errorString());
-        Put(out, questions.constData(), questions.size());
-        if (!out.commit())
-            RaiseInOutError(Tr("write"), target, out.errorString());
+        if (!dev.seek(CompiledHeaderOffset))
+            RaiseInOutError(Tr("write"), target, dev.errorString());
+        out.Write(reinterpret_cast<const char*>(&header), sizeof header);
+        if (!dev.seek(questionsOffset))
+            RaiseInOutError(Tr("write"), target, dev.errorString());
+        out.Write(questions);
+        out.Commit();
         return true;
     } catch (const EQuendraError& e) {
         if (failure)
@@ -106,34 +101,21 @@ bool BuildCompiledTest(QString* failure)
 
 void WriteExecutable(const QString& stub, const QString& compiled, const QString& exe)
 {
-    const QString target = ResolveCase(exe);
-    TRebuildableFile out(target);
-    if (!out.open())
-        RaiseInOutError(Tr("create"), target, out.errorString());
+    // A program, made again from the stub and the compiled test whenever needed.
+    TSaveFile out(ResolveCase(exe), TSaveFile::Rebuildable);
+    out.SetMode(0755, true);
+    out.Open();
     CopyInto(out, stub);
     CopyInto(out, compiled);
-    if (!out.commit())
-        RaiseInOutError(Tr("write"), target, out.errorString());
-    const QFileDevice::Permissions exec = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-        | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-    if (!QFile::setPermissions(target, exec))
-        RaiseInOutError(Tr("write"), target, Tr("Its permissions cannot be set."));
+    out.Commit();
 }
 
 // ---- the compiled entry block -------------------------------------------------
-
-void TCompiledEntryBlock::Clear()
-{
-    FData.clear();
-    FItems.clear();
-    FByName.clear();
-}
 
 void TCompiledEntryBlock::Load(const QByteArray& block, const QString& what)
 {
     Clear();
     const auto damaged = [&](const QString& reason) {
-        Clear();
         throw EInOutError(Tr("The compiled test %1 is damaged: %2").arg(what, reason));
     };
     const qint64 size = block.size();
@@ -148,106 +130,37 @@ void TCompiledEntryBlock::Load(const QByteArray& block, const QString& what)
             || quint64(indexOffset) + quint64(count) * 80 > quint64(size))
             damaged(Tr("its entry index does not fit the file."));
     }
-    FData = block;
-    FItems.reserve(count);
+    std::vector<TEntryTable::TSpan> spans;
+    spans.reserve(count);
     for (quint32 i = 0; i < count; ++i) {
-        const char* rec = FData.constData() + indexOffset + qint64(i) * 80;
-        const quint32 offset = qFromLittleEndian<quint32>(rec + 61);
-        const quint32 length = qFromLittleEndian<quint32>(rec + 65);
+        const qint64 rec = qint64(indexOffset) + qint64(i) * 80;
+        const quint32 offset = qFromLittleEndian<quint32>(block.constData() + rec + 61);
+        const quint32 length = qFromLittleEndian<quint32>(block.constData() + rec + 65);
         if (offset < 13 || quint64(offset) + quint64(length) > quint64(indexOffset))
             damaged(Tr("entry %1 lies outside its block.").arg(i + 1));
-        TItem item;
-        item.Offset = offset;
-        item.Size = length;
-        // The entry's own first two lines hold its full header and source;
-        // the index copy is cut to 60 and 10 characters.
+        // The entry's own first two lines hold its full header and its bare
+        // source; the index copies are cut to 60 and 10 characters and stand
+        // in only for lines the entry lacks.
+        TEntryTable::TSpan span;
+        span.HeaderStart = rec + 1;
+        span.HeaderLen = std::min<int>(quint8(block[rec]), 60);
+        span.SourceStart = rec + 70;
+        span.SourceLen = std::min<int>(quint8(block[rec + 69]), 10);
+        span.BodyEnd = qint64(offset) + length;
+        span.BodyStart = span.BodyEnd;
         int line = 0;
-        ForEachLine(FData.constData() + offset, length, 0, [&](qint64, const char* p, qint64 n, qint64) {
-            if (line == 0)
-                item.Header = QByteArray(p, n);
-            else if (line == 1)
-                item.Source = QByteArray(p, n);
+        ForEachLine(block.constData() + offset, length, offset, [&](qint64 start, const char*, qint64 n, qint64 next) {
+            if (line == 0) {
+                span.HeaderStart = start;
+                span.HeaderLen = n;
+            } else if (line == 1) {
+                span.SourceStart = start;
+                span.SourceLen = n;
+                span.BodyStart = next;
+            }
             ++line;
         });
-        if (line < 1)
-            item.Header = QByteArray(rec + 1, std::min<int>(quint8(rec[0]), 60));
-        if (line < 2)
-            item.Source = QByteArray(rec + 70, std::min<int>(quint8(rec[69]), 10));
-        item.Bracketed = item.Header.size() >= 2 && item.Header.endsWith(']');
-        item.Name = LineToString(HeaderName(item.Header));
-        item.SourceKey = Key(LineToString(item.Source));
-        FByName[Key(item.Name)].push_back(int(FItems.size()));
-        FItems.push_back(std::move(item));
+        spans.push_back(span);
     }
-}
-
-void TCompiledEntryBlock::BodyLines(const TItem& item, int skip, QStringList& out) const
-{
-    int line = 0;
-    ForEachLine(FData.constData() + item.Offset, item.Size, 0, [&](qint64, const char* p, qint64 n, qint64) {
-        if (line++ >= skip)
-            out.append(LineToString(p, n));
-    });
-}
-
-bool TCompiledEntryBlock::ReadEntry(const QString& name, const QString& source, QStringList& lines) const
-{
-    lines.clear();
-    auto it = FByName.constFind(Key(name));
-    if (it == FByName.constEnd())
-        return false;
-    const QString sourceKey = Key(source);
-    for (auto k = it->rbegin(); k != it->rend(); ++k) {
-        const TItem& item = FItems[size_t(*k)];
-        if (item.SourceKey != sourceKey)
-            continue;
-        lines.append(item.Name);
-        lines.append(QStringLiteral("source=") + LineToString(item.Source));
-        BodyLines(item, 2, lines);
-        lines.append(QStringLiteral("]"));
-        return true;
-    }
-    return false;
-}
-
-bool TCompiledEntryBlock::ReadQuestionText(const QString& identifier, QStringList& text) const
-{
-    auto it = FByName.constFind(Key(identifier));
-    if (it == FByName.constEnd())
-        return false;
-    for (auto k = it->rbegin(); k != it->rend(); ++k) {
-        const TItem& item = FItems[size_t(*k)];
-        if (item.Bracketed && item.Name == identifier && item.SourceKey == SourceQuest) {
-            BodyLines(item, 3, text);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool TCompiledEntryBlock::ReadIntroduction(QStringList& text) const
-{
-    for (auto k = FItems.rbegin(); k != FItems.rend(); ++k)
-        if (k->Header.startsWith("[^INTRO") && k->SourceKey == SourceIntro) {
-            BodyLines(*k, 3, text);
-            return true;
-        }
-    return false;
-}
-
-void TCompiledEntryBlock::ListEntryNames(QStringList& names, const QString& source) const
-{
-    const QString key = Key(source);
-    for (const TItem& item : FItems)
-        if (item.SourceKey == key)
-            names.append(item.Name);
-}
-
-bool TCompiledEntryBlock::SourceExists(const QString& source) const
-{
-    const QString key = Key(source);
-    for (const TItem& item : FItems)
-        if (item.SourceKey == key)
-            return true;
-    return false;
+    FTable = TEntryTable(block, spans);
 }

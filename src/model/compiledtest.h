@@ -4,12 +4,12 @@
 // compiled entry block that the runtime programs use.
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
+#include "model/entrytable.h"
 #include "model/testconfig.h"
 
 #pragma pack(push, 1)
@@ -24,8 +24,19 @@ static_assert(sizeof(TCompiledHeader) == 12);
 constexpr int CompiledHeaderOffset = 5428;
 constexpr int CompiledDataOffset = 5440;
 
-// The compiled test's file, <base> + ".QXC", beside the project file.
+// The one rule for the names of files made from the project: the project
+// file's base name as spelled, then the designed extension, beside the
+// project file ("maths.qxj" gives "maths.QXC" and "maths.EXE"). An existing
+// file of that name in another letter case is the one meant. Files and
+// messages both use it.
+QString DerivedFilePath(const QString& extension);   // extension with its dot
+// The bare file name of DerivedFilePath, as messages show it.
+QString DerivedFileName(const QString& extension);
+
+// The compiled test's file, DerivedFilePath(".QXC").
 QString CompiledTestPath();
+// The test program's file, DerivedFilePath(".EXE").
+QString ExecutablePath();
 
 // Writes <base> + ".QXC" from TestConfig, the entry file and the question
 // file, through a temporary file renamed into place: true when the file is
@@ -38,36 +49,29 @@ bool BuildCompiledTest(QString* failure = nullptr);
 void WriteExecutable(const QString& stub, const QString& compiled, const QString& exe);
 
 // A compiled entry block held in memory. Load checks every count and offset
-// against the block's size before it uses them; the lookups answer exactly
-// as the entry-file routines answer on the file it was compiled from.
+// against the block's size before it uses them; the lookups are the entry
+// table's (model/entrytable.h), so they answer exactly as the entry-file
+// routines answer on the file it was compiled from.
 class TCompiledEntryBlock {
 public:
     // Throws EInOutError naming what when the block does not fit its size.
     void Load(const QByteArray& block, const QString& what);
-    void Clear();
+    void Clear() { FTable = TEntryTable(); }
 
-    int Count() const { return int(FItems.size()); }
-    // As ReadEntry: [name, "source=" + source, body lines..., "]"]; last wins.
-    bool ReadEntry(const QString& name, const QString& source, QStringList& lines) const;
-    // As ReadQuestionEntry (exact header, source QUEST) and ReadIntroEntry.
-    bool ReadQuestionText(const QString& identifier, QStringList& text) const;
-    bool ReadIntroduction(QStringList& text) const;
-    void ListEntryNames(QStringList& names, const QString& source) const;
-    bool SourceExists(const QString& source) const;
+    int Count() const { return FTable.Count(); }
+    const TEntryTable& Table() const { return FTable; }
+    bool ReadEntry(const QString& name, const QString& source, QStringList& lines) const
+    {
+        return FTable.ReadEntry(name, source, lines);
+    }
+    bool ReadQuestionText(const QString& identifier, QStringList& text) const
+    {
+        return FTable.ReadQuestionText(identifier, text);
+    }
+    bool ReadIntroduction(QStringList& text) const { return FTable.ReadIntroduction(text); }
+    void ListEntryNames(QStringList& names, const QString& source) const { FTable.ListEntryNames(names, source); }
+    bool SourceExists(const QString& source) const { return FTable.SourceExists(source); }
 
 private:
-    struct TItem {
-        qint64 Offset = 0;
-        qint64 Size = 0;
-        QByteArray Header;
-        QByteArray Source;   // the bare keyword
-        QString Name;
-        QString SourceKey;
-        bool Bracketed = false;
-    };
-    void BodyLines(const TItem& item, int skip, QStringList& out) const;
-
-    QByteArray FData;
-    std::vector<TItem> FItems;
-    QHash<QString, std::vector<int>> FByName;
+    TEntryTable FTable;
 };

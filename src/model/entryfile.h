@@ -7,7 +7,11 @@
 
 #include "model/testconfig.h"
 
+#include <memory>
+
 class QIODevice;
+class TEntryTable;
+using TEntryTablePtr = std::shared_ptr<const TEntryTable>;
 
 // Entry sources.
 inline const QString SourceIntro = QStringLiteral("INTRO");
@@ -54,10 +58,21 @@ int EntryTypeCode(const QStringList& lines);
 // Writes the compiled entry block of the entry file at out's current
 // position (out must be seekable; offsets in the block count from that
 // position). False, and nothing written, if the file does not exist. Throws
-// EInOutError when a read or write fails.
-bool WriteCompiledEntryBlock(const QString& file, QIODevice& out);
+// EInOutError when a read or write fails; a write failure names outName (or
+// out's own file name).
+bool WriteCompiledEntryBlock(const QString& file, QIODevice& out, const QString& outName = QString());
+// The same from the entry file's bytes as in holds them from its position.
+void WriteCompiledEntryBlock(QIODevice& in, const QString& inName, QIODevice& out, const QString& outName);
 
-// Lookups go through an index of each entry file kept in memory, rebuilt
-// whenever the file's size, modification time or identity changes. This
-// drops every such index (benchmarks measure a cold start with it).
+// The entry table of the file as it is now: a snapshot that keeps answering
+// from the bytes it was built from. Null when the file does not exist. The
+// process keeps the tables of the last few files and checks each against its
+// file's identity (device, inode, size, modification and change times to the
+// nanosecond) on every call, so a change by any program is seen at once.
+// Throws EInOutError when the file cannot be read.
+TEntryTablePtr EntryTableOf(const QString& file);
+// The entry table of what in holds from its position to its end.
+TEntryTablePtr ReadEntryTable(QIODevice& in, const QString& what);
+
+// Drops every table the process keeps (benchmarks measure a cold start with it).
 void ForgetEntryIndexes();

@@ -1,6 +1,8 @@
 #include "model/fileutil.h"
 
 #include "model/errors.h"
+#include "model/processvalues.h"
+#include "model/savefile.h"
 #include "model/testconfig.h"
 
 #include <QCoreApplication>
@@ -9,9 +11,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QRandomGenerator>
-#include <QSaveFile>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -140,79 +140,76 @@ bool SameFile(const QString& a, const QString& b)
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+namespace {
+
+// The permission bits of the file copied: a copy of a program is a program.
+unsigned SourceMode(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return 0644;
+    return unsigned(st.st_mode & 0777);
+}
+
+} // namespace
+
 int CopyFile(const QString& source, const QString& target)
 {
-    NoteFileWritten();
     if (source == target)
         return 1;
     const QString src = ResolveCase(source);
     const QString dst = ResolveCase(target);
-    // Two texts can name one file; truncating the target would destroy the source.
+    // Two texts can name one file; replacing the target would replace the source.
     if (SameFile(src, dst))
         return 1;
     QFile in(src);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!QFileInfo(src).isFile() || !in.open(QIODevice::ReadOnly))
         return 2;
-    QFile out(dst);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    // The copy is made beside the target and replaces it only when whole: a
+    // full disk leaves the old target as it was.
+    TSaveFile out(dst);
+    out.SetMode(SourceMode(src));
+    try {
+        out.Open();
+    } catch (const EInOutError&) {
         return 3;
-    char buffer[2048];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0)
-            RaiseInOutError(Tr("read"), src, in.errorString());
-        if (got == 0)
-            break;
-        const qint64 put = out.write(buffer, got);
-        if (put != got)
-            return 4;
     }
-    if (!out.flush())
+    try {
+        out.WriteFrom(in, src);
+        out.Commit();
+    } catch (const EInOutError&) {
+        if (in.error() != QFileDevice::NoError)
+            throw;
         return 4;
-    out.close();
-    if (out.error() != QFileDevice::NoError)
-        return 4;
+    }
     return 0;
 }
 
 void CopyFileTo(const QString& source, const QString& target)
 {
-    NoteFileWritten();
     const QString src = ResolveCase(source);
     QString dst = QFileInfo(ResolveCase(target)).absoluteFilePath();
     if (QFileInfo(dst).isDir())
         dst = ResolveCase(QDir(dst).filePath(QFileInfo(src).fileName()));
     QFile in(src);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!QFileInfo(src).isFile() || !in.open(QIODevice::ReadOnly))
         throw EInOutError(Tr("Cannot open file %1").arg(source));
     if (SameFile(src, dst))
         throw EInOutError(Tr("Cannot create file %1").arg(dst) + QStringLiteral("\n")
                           + Tr("It is the file being copied."));
-    QFile out(dst);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw EInOutError(Tr("Cannot create file %1").arg(dst));
-    char buffer[8192];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0)
-            RaiseInOutError(Tr("read"), src, in.errorString());
-        if (got > 0 && out.write(buffer, got) != got)
-            RaiseInOutError(Tr("write"), dst, out.errorString());
-        if (got < qint64(sizeof buffer))
-            break;
-    }
-    if (!out.flush())
-        RaiseInOutError(Tr("write"), dst, out.errorString());
+    TSaveFile out(dst);
+    out.SetMode(SourceMode(src));
+    out.Open();
+    out.WriteFrom(in, src);
+    out.Commit();
 }
-
-namespace {
-std::atomic<quint64> gFileWrites {0};
-}
-
-quint64 FileWriteCount() { return gFileWrites.load(std::memory_order_acquire); }
-void NoteFileWritten() { gFileWrites.fetch_add(1, std::memory_order_acq_rel); }
 
 void SetAppendOutput(QIODevice* output) { gAppendOutput = output; }
+
+namespace {
+void ResetAppendOutput() { SetAppendOutput(nullptr); }
+} // namespace
+QUENDRA_RESET_ROUTINE(ResetAppendOutput)
 QIODevice* AppendOutput() { return gAppendOutput; }
 
 int AppendFileToOutput(const QString& path)
@@ -399,77 +396,40 @@ QByteArray ReadWholeFile(const QString& path)
     return data;
 }
 
-TRebuildableFile::TRebuildableFile(const QString& target)
-    : FTarget(target)
-{
-    // A link is followed, so the file it names is replaced and the link stays.
-    const QFileInfo info(target);
-    if (info.isSymLink() && !info.canonicalFilePath().isEmpty())
-        FTarget = info.canonicalFilePath();
-}
-
-TRebuildableFile::~TRebuildableFile()
-{
-    if (FTemporary.isEmpty() || FCommitted)
-        return;
-    FFile.close();
-    ::unlink(QFile::encodeName(FTemporary).constData());
-}
-
-bool TRebuildableFile::open()
-{
-    NoteFileWritten();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = FTarget + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
-        // 0666 less the user's umask, as any new file of the user's gets.
-        const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
-            FError = QString::fromLocal8Bit(std::strerror(errno));
-            return false;
-        }
-        FTemporary = name;
-        if (!FFile.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-            ::close(fd);
-            return false;
-        }
-        return true;
-    }
-    FError = Tr("No temporary file name is free.");
-    return false;
-}
-
-bool TRebuildableFile::commit()
-{
-    if (FTemporary.isEmpty() || FCommitted || !FFile.isOpen())
-        return false;
-    NoteFileWritten();
-    if (!FFile.flush())
-        return false;
-    FFile.close();
-    if (FFile.error() != QFileDevice::NoError)
-        return false;
-    if (::rename(QFile::encodeName(FTemporary).constData(), QFile::encodeName(FTarget).constData()) != 0) {
-        FError = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-    FCommitted = true;
-    return true;
-}
-
 void WriteWholeFile(const QString& path, const QByteArray& data)
 {
-    NoteFileWritten();
-    const QString real = ResolveCase(path);
-    QSaveFile f(real);
-    if (!f.open(QIODevice::WriteOnly))
-        RaiseInOutError(Tr("create"), real, f.errorString());
-    if (f.write(data) != data.size()) {
-        const QString reason = f.errorString();
-        f.cancelWriting();
-        RaiseInOutError(Tr("write"), real, reason);
+    SaveWholeFile(path, data);
+}
+
+int WriteAllAt(int fd, const char* data, qint64 size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t put = ::pwrite(fd, data, size_t(size), off_t(offset));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            return errno;
+        if (put == 0)
+            return ENOSPC;
+        data += put;
+        size -= put;
+        offset += put;
     }
-    if (!f.commit())
-        RaiseInOutError(Tr("write"), real, f.errorString());
+    return 0;
+}
+
+QByteArray ReadAllFrom(QIODevice& in, const QString& what)
+{
+    QByteArray data;
+    if (!in.isSequential())
+        data.reserve(qsizetype(std::max<qint64>(in.size() - in.pos(), 0)));
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), what, in.errorString());
+        if (got == 0)
+            return data;
+        data.append(buffer, got);
+    }
 }

@@ -80,44 +80,15 @@ QString FontToText(const TFontDesc& font);
 // ---- whole-file reads and atomic writes ----
 // Reads the whole file; throws EInOutError naming the file.
 QByteArray ReadWholeFile(const QString& path);
-// Writes through a temporary file renamed into place; every write size, the
-// flush and the commit are checked. Throws EInOutError naming the file.
+// The whole file through the save helper (SaveWholeFile, durable): the old
+// file stays whole on any failure. Throws EInOutError naming the file.
 void WriteWholeFile(const QString& path, const QByteArray& data);
 
-// A file written under a temporary name beside its target and renamed over it
-// when complete, as QSaveFile does, but without waiting for the data to reach
-// the disk first. For files the program makes again from their sources at any
-// time (the compiled test, the test program), where that wait would be spent
-// on every build. The temporary file goes when the object goes uncommitted.
-class TRebuildableFile {
-public:
-    explicit TRebuildableFile(const QString& target);
-    ~TRebuildableFile();
-    TRebuildableFile(const TRebuildableFile&) = delete;
-    TRebuildableFile& operator=(const TRebuildableFile&) = delete;
-
-    // Creates the temporary file; false with errorString() when it cannot.
-    bool open();
-    // The temporary file, open for writing and seekable.
-    QFile& device() { return FFile; }
-    // Flushes, closes and renames the temporary file over the target.
-    bool commit();
-    QString errorString() const { return FError.isEmpty() ? FFile.errorString() : FError; }
-    QString fileName() const { return FTarget; }
-
-private:
-    QString FTarget;
-    QString FTemporary;
-    QFile FFile;
-    QString FError;
-    bool FCommitted = false;
-};
-
-// A count of the changes this process makes to files. Every routine of the
-// model that writes, renames or deletes a file advances it before it starts;
-// caches of file contents compare it to see the process's own changes at once,
-// without asking the system whether the file changed.
-quint64 FileWriteCount();
-void NoteFileWritten();
+// Writes all of data at offset of the open file, unbuffered, every size
+// checked; 0, or the errno of the failure (ENOSPC for a write that stores
+// nothing).
+int WriteAllAt(int fd, const char* data, qint64 size, qint64 offset);
+// What in holds from its position to its end; throws EInOutError naming what.
+QByteArray ReadAllFrom(QIODevice& in, const QString& what);
 
 [[noreturn]] void RaiseInOutError(const QString& what, const QString& file, const QString& reason);

@@ -3,17 +3,22 @@
 #include "model/entryfile.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
+#include "model/savefile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QScopeGuard>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 
 TQuestionRecord QuestionBuffer;
-void (*CompactionReplaceHook)() = nullptr;
 
 namespace {
 
@@ -23,8 +28,37 @@ constexpr qint64 ConfigSize = qint64(sizeof(TTestConfig));
 constexpr qint64 EarlierConfigSize = 3248;
 constexpr qint64 RecordSize = qint64(sizeof(TQuestionRecord));
 
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error ? error : EIO)); }
+
 QString gProjectName;
 QString gProjectNameFor;
+
+// Reads a device that must hold exactly one record of the given size.
+QByteArray ReadOneRecord(QIODevice& in, const QString& what, qint64 size)
+{
+    // Never read more than one record plus a byte: enough to tell a file
+    // that is too long, however large it is.
+    QByteArray data(qsizetype(size + 1), '\0');
+    qint64 have = 0;
+    while (have < data.size()) {
+        const qint64 got = in.read(data.data() + have, data.size() - have);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), what, in.errorString());
+        if (got == 0)
+            break;
+        have += got;
+    }
+    data.truncate(qsizetype(have));
+    if (data.size() < size)
+        RaiseInOutError(Tr("read"), what,
+                        Tr("Read beyond end of file: the file holds %1 bytes, a project record %2.")
+                            .arg(data.size()).arg(size));
+    if (data.size() > size)
+        RaiseInOutError(Tr("read"), what,
+                        Tr("The file is not a test project file: it holds more than one record of %1 bytes.")
+                            .arg(size));
+    return data;
+}
 
 // Reads a file that must hold exactly one record of the given size.
 QByteArray ReadOneRecord(const QString& path, qint64 size)
@@ -33,19 +67,9 @@ QByteArray ReadOneRecord(const QString& path, qint64 size)
     QFile f(real);
     if (!f.open(QIODevice::ReadOnly))
         RaiseInOutError(Tr("open"), real, f.errorString());
-    // Never read more than one record plus a byte: enough to tell a file
-    // that is too long, however large it is.
-    const QByteArray data = f.read(size + 1);
+    const QByteArray data = ReadOneRecord(f, real, size);
     if (f.error() != QFileDevice::NoError)
         RaiseInOutError(Tr("read"), real, f.errorString());
-    if (data.size() < size)
-        RaiseInOutError(Tr("read"), real,
-                        Tr("Read beyond end of file: the file holds %1 bytes, a project record %2.")
-                            .arg(data.size()).arg(size));
-    if (data.size() > size || f.size() > size)
-        RaiseInOutError(Tr("read"), real,
-                        Tr("The file is not a test project file: it holds more than one record of %1 bytes.")
-                            .arg(size));
     return data;
 }
 
@@ -154,7 +178,7 @@ void ConvertPresentation(TPresentation& p, const char* old)
 
 void WriteConfigRecord(const TTestConfig& config)
 {
-    WriteWholeFile(ProjectPath, QByteArray(reinterpret_cast<const char*>(&config), sizeof config));
+    SaveWholeFile(ProjectPath, QByteArray(reinterpret_cast<const char*>(&config), sizeof config));
 }
 
 // The whole question file, or an empty array when it does not exist.
@@ -201,17 +225,32 @@ QString ReadProjectVersion()
     return version.str();
 }
 
-void ConvertEarlierConfig()
+void ConvertEarlierRecord(QIODevice& in, const QString& what, TTestConfig& config)
 {
-    const QByteArray old = ReadOneRecord(ProjectPath, EarlierConfigSize);
+    const QByteArray old = ReadOneRecord(in, what, EarlierConfigSize);
     const char* o = old.constData();
-
-    TTestConfig config;
     std::memset(&config, 0, sizeof config);
     config.Version.assign(CurrentVersion);
     std::memcpy(reinterpret_cast<char*>(&config) + 5, o + 5, 1378);
     ConvertProgram(config.Program, o + 2634);
     ConvertPresentation(config.Presentation, o + 1383);
+}
+
+void ReadConfigRecord(QIODevice& in, const QString& what, TTestConfig& config)
+{
+    const QByteArray data = ReadOneRecord(in, what, ConfigSize);
+    std::memcpy(&config, data.constData(), sizeof config);
+}
+
+void ConvertEarlierConfig()
+{
+    const QString real = ResolveCase(ProjectPath);
+    QFile f(real);
+    if (!f.open(QIODevice::ReadOnly))
+        RaiseInOutError(Tr("open"), real, f.errorString());
+    TTestConfig config;
+    ConvertEarlierRecord(f, real, config);
+    f.close();
 
     // The entry file first: if its rewrite fails, the project file is still
     // the earlier one and the conversion is offered again on the next open.
@@ -245,23 +284,35 @@ void WriteQuestion(int index)
     if (QuestionPath.isEmpty())
         RaiseInOutError(Tr("create"), QuestionPath, Tr("No test project is open."));
     const QString real = ResolveCase(QuestionPath);
-    NoteFileWritten();
-    QFile f(real);
-    if (!f.open(QIODevice::ReadWrite))
-        RaiseInOutError(Tr("open"), real, f.errorString());
-    const qint64 count = f.size() / RecordSize;
+    // One record written in place, unbuffered, every size checked. A failure
+    // puts back the bytes it overwrote and the old length, so the file is
+    // never left with part of a record.
+    const int fd = ::open(QFile::encodeName(real).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        RaiseInOutError(Tr("open"), real, SystemReason(errno));
+    const auto closeFd = qScopeGuard([fd] { ::close(fd); });
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        RaiseInOutError(Tr("open"), real, SystemReason(errno));
+    const qint64 size = st.st_size;
+    const qint64 count = size / RecordSize;
     const qint64 at = index == -1 ? count : qint64(index);
     if (at < 0 || at > count)
         RaiseInOutError(Tr("write"), real, Tr("There is no question %1 to write.").arg(index + 1));
-    if (!f.seek(at * RecordSize))
-        RaiseInOutError(Tr("write"), real, f.errorString());
-    if (f.write(reinterpret_cast<const char*>(&QuestionBuffer), RecordSize) != RecordSize)
-        RaiseInOutError(Tr("write"), real, f.errorString());
-    if (!f.flush())
-        RaiseInOutError(Tr("write"), real, f.errorString());
-    f.close();
-    if (f.error() != QFileDevice::NoError)
-        RaiseInOutError(Tr("write"), real, f.errorString());
+    const qint64 offset = at * RecordSize;
+    // What the record overwrites: a whole record, or the damaged tail.
+    QByteArray old(qsizetype(std::min(RecordSize, size - offset)), '\0');
+    if (!old.isEmpty() && ::pread(fd, old.data(), size_t(old.size()), off_t(offset)) != old.size())
+        RaiseInOutError(Tr("read"), real, SystemReason(errno));
+    const int error = WriteAllAt(fd, reinterpret_cast<const char*>(&QuestionBuffer), RecordSize, offset);
+    if (error != 0) {
+        // Neither step can need more room than the file had.
+        WriteAllAt(fd, old.constData(), old.size(), offset);
+        if (::ftruncate(fd, off_t(size)) != 0) {
+            // Nothing more can be done; the error below still reports the write.
+        }
+        RaiseInOutError(Tr("write"), real, SystemReason(error));
+    }
 }
 
 void CompactQuestionFile()
@@ -279,7 +330,6 @@ void CompactQuestionFile()
             live.append(record, RecordSize);
     }
 
-    NoteFileWritten();
     if (live.isEmpty()) {
         // No question is left: the file goes, so the question commands are
         // disabled again.
@@ -290,22 +340,26 @@ void CompactQuestionFile()
     }
     if (live.size() == data.size())
         return;   // nothing marked deleted and no damaged tail: the file stays as it is
+    // The old file stays whole until the compacted one is complete.
+    SaveWholeFile(real, live);
+}
 
-    // The compacted records go to a temporary file beside the question file,
-    // which is renamed into place only when complete: the old file stays
-    // whole until that moment, and the temporary file goes with any failure.
-    QSaveFile out(real);
-    if (!out.open(QIODevice::WriteOnly))
-        RaiseInOutError(Tr("create"), real, out.errorString());
-    if (out.write(live) != live.size()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        RaiseInOutError(Tr("write"), real, reason);
+QStringList ReadIdentifiers(QIODevice& in, const QString& what)
+{
+    QStringList list;
+    TQuestionRecord record;
+    for (;;) {
+        qint64 have = 0;
+        while (have < RecordSize) {
+            const qint64 got = in.read(reinterpret_cast<char*>(&record) + have, RecordSize - have);
+            if (got < 0)
+                RaiseInOutError(Tr("read"), what, in.errorString());
+            if (got == 0)
+                return list;   // a damaged tail is not a record
+            have += got;
+        }
+        list.append(record.Identifier.str());
     }
-    if (CompactionReplaceHook)
-        CompactionReplaceHook();
-    if (!out.commit())
-        RaiseInOutError(Tr("write"), real, out.errorString());
 }
 
 bool ListIdentifiers(QStringList& list)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <QByteArray>
+
+class QIODevice;
 #include <vector>
 #include <climits>
 
@@ -44,6 +46,11 @@ extern TQuestionRecord QuestionBuffer;
 void SaveConfig();
 void LoadConfig();
 void ConvertEarlierConfig();
+// The readers behind them, on any device: exactly one current project
+// record, or one earlier record converted field by field. Throw EInOutError
+// naming what when the device holds anything else.
+void ReadConfigRecord(QIODevice& in, const QString& what, TTestConfig& config);
+void ConvertEarlierRecord(QIODevice& in, const QString& what, TTestConfig& config);
 // The Version text of the project file (its first 5 bytes); throws
 // EInOutError when the file cannot be read or is shorter.
 QString ReadProjectVersion();
@@ -52,6 +59,8 @@ void ReadQuestion(int index);
 void WriteQuestion(int index);
 void CompactQuestionFile();
 bool ListIdentifiers(QStringList& list);
+// The identifiers of the whole records a question file's bytes hold.
+QStringList ReadIdentifiers(QIODevice& in, const QString& what);
 
 // Number of whole records in the question file; 0 when it does not exist.
 int QuestionCount();
@@ -69,11 +78,6 @@ QString QuestionFileDamageText(qint64 trailingBytes);
 // it was set; empty while no project is open.
 QString ProjectBaseName();
 void SetProjectBaseName(const QString& name);
-
-// Test seam: when set, CompactQuestionFile calls it after the compacted
-// records are complete in the temporary file and before that file replaces
-// the question file. A hook that throws stands for a failure at that moment.
-extern void (*CompactionReplaceHook)();
 
 // An owning list of copies of fixed-size records.
 class TRecList {

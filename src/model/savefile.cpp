@@ -102,10 +102,11 @@ TSaveFile::~TSaveFile()
         Cancel();
 }
 
-void TSaveFile::SetMode(unsigned mode)
+void TSaveFile::SetMode(unsigned mode, bool evenIfExists)
 {
     FMode = mode & 07777;
     FHasMode = true;
+    FForceMode = evenIfExists;
 }
 
 void TSaveFile::Fail(const QString& what, int error)
@@ -169,7 +170,8 @@ void TSaveFile::Open()
             Fail(Tr("create"), EEXIST);
         // The replacement keeps what the old file had: its permissions and,
         // where we may set it, its owner.
-        const unsigned mode = exists ? unsigned(st.st_mode & 07777) : (FHasMode ? FMode : DefaultMode());
+        const unsigned mode = exists && !FForceMode ? unsigned(st.st_mode & 07777)
+                                                    : (FHasMode ? FMode : DefaultMode());
         if (exists && ::fchown(FFd, st.st_uid, st.st_gid) != 0) {
             // Only the owner's own rights apply then; nothing is lost.
         }
@@ -187,6 +189,19 @@ void TSaveFile::Write(const char* data, qint64 size)
     const int error = WriteAll(data, size);
     if (error != 0)
         Fail(Tr("write"), error);
+}
+
+void TSaveFile::WriteFrom(QIODevice& in, const QString& inName)
+{
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0)
+            RaiseInOutError(Tr("read"), inName, in.errorString());
+        if (got == 0)
+            return;
+        Write(buffer, got);
+    }
 }
 
 QIODevice& TSaveFile::Device()

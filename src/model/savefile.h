@@ -35,8 +35,8 @@ public:
     TSaveFile& operator=(const TSaveFile&) = delete;
 
     // Permission bits for a target that does not exist yet (e.g. 0755 for a
-    // program). Call before Open.
-    void SetMode(unsigned mode);
+    // program); with evenIfExists, for an existing one too. Call before Open.
+    void SetMode(unsigned mode, bool evenIfExists = false);
 
     // Creates the temporary file. Throws EInOutError "Cannot create file NAME".
     void Open();
@@ -44,6 +44,9 @@ public:
     // system's reason (a short write on a full disk included).
     void Write(const char* data, qint64 size);
     void Write(const QByteArray& data) { Write(data.constData(), data.size()); }
+    // Appends what in holds from its position to its end; a read failure
+    // throws EInOutError naming inName.
+    void WriteFrom(QIODevice& in, const QString& inName);
     // For writers that stream into a QIODevice (and may seek back to patch a
     // header). Its writes are checked the same way; a failed write returns -1
     // to the writer and is raised again by Commit, so it cannot be missed.
@@ -72,6 +75,7 @@ private:
     int FFd = -1;
     unsigned FMode = 0;
     bool FHasMode = false;
+    bool FForceMode = false;
     bool FInPlace = false;
     bool FCommitted = false;
     int FWriteError = 0;            // errno of the first failed write, 0 if none

@@ -1,5 +1,7 @@
 #include "model/testconfig.h"
 
+#include "model/processvalues.h"
+
 TTestConfig TestConfig;
 QString ProgramDir;
 QString ProjectDir;
@@ -30,6 +32,7 @@ void ResetProcessValues()
     DesignLeft = 0;
     DesignTop = 0;
 }
+QUENDRA_RESET_ROUTINE(ResetProcessValues)
 
 void SetDefaultTexts(TTestConfig& c)
 {

@@ -3,6 +3,8 @@
 #include "platform/messages.h"
 #include "platform/testscript.h"
 #include "model/fileutil.h"
+#include "model/processvalues.h"
+#include "platform/fonts.h"
 #include "model/testconfig.h"
 
 #include <QApplication>
@@ -62,6 +64,20 @@ void SetCurrentHelpFile(const QString& file)
     gCurrentHelpFile = file;
     gCurrentHelpFileSet = !file.isEmpty();
 }
+
+namespace {
+
+// The help file a test run chose, and the platform's test hooks that live in
+// this library's modules (the screen depth override of fonts.cpp).
+void ResetHelpValues()
+{
+    SetCurrentHelpFile(QString());
+    SetScreenDepthOverride(0);
+}
+
+} // namespace
+
+QUENDRA_RESET_ROUTINE(ResetHelpValues)
 
 void SetHelpContext(QWidget* widget, int context) { widget->setProperty(HelpContextProperty, context); }
 
@@ -166,6 +182,10 @@ THelpViewer* THelpViewer::Instance(bool create)
     if (!viewer && create) {
         viewer = new THelpViewer;
         viewer->setAttribute(Qt::WA_DeleteOnClose);
+        // The viewer serves the program's windows: it never keeps the
+        // program running once they are closed, and goes with them.
+        viewer->setAttribute(Qt::WA_QuitOnClose, false);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, &QWidget::close);
     }
     return viewer;
 }

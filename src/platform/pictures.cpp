@@ -11,9 +11,12 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <algorithm>
+
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -59,6 +62,7 @@ bool CheckMetafile(const QByteArray& data, QByteArray& out)
     qsizetype pos = at + 18;
     bool sawEnd = false;
     int records = 0;
+    quint32 largest = 3;   // words of the largest record (the end record has 3)
     while (pos + 6 <= data.size()) {
         const quint32 words = Rd32(data, pos);
         const quint16 function = Rd16(data, pos + 4);
@@ -70,6 +74,7 @@ bool CheckMetafile(const QByteArray& data, QByteArray& out)
         if (words < 3 || qint64(words) * 2 > data.size() - pos)
             return false;
         pos += qsizetype(words) * 2;
+        largest = std::max(largest, words);
         ++records;
     }
     // A file that stops inside a record is damaged; one that merely lacks
@@ -79,6 +84,10 @@ bool CheckMetafile(const QByteArray& data, QByteArray& out)
     out = data.left(pos);
     if (!sawEnd)
         out.append("\x03\x00\x00\x00\x00\x00", 6);
+    // The header's largest record size is what the renderer allocates its
+    // record buffer by: a damaged header asked for gigabytes (or for less than
+    // a record holds). It is set to the largest record really there.
+    qToLittleEndian<quint32>(largest, out.data() + at + 12);
     return true;
 }
 
@@ -88,8 +97,7 @@ bool CheckMetafile(const QByteArray& data, QByteArray& out)
 // headers are included for the types and macros only.
 #define QUENDRA_WMF_FUNCTIONS(X) \
     X(wmf_api_create) X(wmf_api_destroy) X(wmf_scan) X(wmf_display_size) \
-    X(wmf_play) X(wmf_mem_open) X(wmf_mem_close) X(wmf_gd_function) \
-    X(wmf_gd_image_pixels)
+    X(wmf_play) X(wmf_mem_open) X(wmf_mem_close) X(wmf_gd_function)
 
 struct TWmfApi {
 #define QUENDRA_WMF_POINTER(name) decltype(&::name) name = nullptr;
@@ -139,7 +147,23 @@ QImage RenderMetafile(const QByteArray& raw, const QString& name, const QSize& r
     } destroy{w, api};
 
     wmf_gd_t* gd = WMF_GD_GetData(api);
-    gd->type = wmf_gd_image;
+    // The picture comes back as PNG bytes written to a memory stream:
+    // libwmf then frees its drawing surface itself, which it never does for
+    // a surface handed out (wmf_gd_image) and offers no routine to free.
+    if (!(gd->flags & WMF_GD_SUPPORTS_PNG))
+        CannotShow(name);
+    char* pngData = nullptr;
+    size_t pngSize = 0;
+    FILE* pngFile = ::open_memstream(&pngData, &pngSize);
+    if (!pngFile)
+        CannotShow(name);
+    struct TStream {
+        FILE*& f; char*& d;
+        ~TStream() { if (f) std::fclose(f); std::free(d); }
+    } stream{pngFile, pngData};
+    gd->type = wmf_gd_png;
+    gd->file = pngFile;
+    gd->flags |= WMF_GD_OUTPUT_FILE;
 
     if (w->wmf_mem_open(api, reinterpret_cast<unsigned char*>(data.data()), long(data.size())) != wmf_E_None)
         CannotShow(name);
@@ -162,26 +186,15 @@ QImage RenderMetafile(const QByteArray& raw, const QString& name, const QSize& r
     gd->bbox = bbox;
     gd->width = width;
     gd->height = height;
-    if (w->wmf_play(api, 0, &bbox) != wmf_E_None || !gd->gd_image)
+    if (w->wmf_play(api, 0, &bbox) != wmf_E_None)
         CannotShow(name);
-    const int* pixels = w->wmf_gd_image_pixels(gd->gd_image);
-    if (!pixels)
-        CannotShow(name);
-
-    // gd pixels: 7-bit alpha (0 opaque, 127 transparent), then red, green, blue.
-    QImage image(int(width), int(height), QImage::Format_ARGB32);
-    if (image.isNull())
-        CannotShow(name);
-    for (int y = 0; y < int(height); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < int(width); ++x) {
-            const quint32 p = quint32(*pixels++);
-            const int alpha = 255 - int((p >> 24) & 0x7F) * 255 / 127;
-            line[x] = qRgba(int((p >> 16) & 0xFF), int((p >> 8) & 0xFF), int(p & 0xFF), alpha);
-        }
-    }
     w->wmf_mem_close(api);
-    return image;
+    std::fclose(pngFile);
+    pngFile = nullptr;
+    QImage image;
+    if (!image.loadFromData(reinterpret_cast<const uchar*>(pngData), int(pngSize), "PNG") || image.isNull())
+        CannotShow(name);
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 // A picture of many megabytes gets memory of its own, mapped in pages of

@@ -2,11 +2,16 @@
 
 #include "model/errors.h"
 #include "model/fileutil.h"
+#include "runtime/entrystore.h"
+#include "runtime/mappedentrystore.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
+
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -31,6 +36,7 @@ QByteArray ReadAt(QIODevice& device, qint64 at, qint64 size, const QString& what
 
 void TCompiledTestFile::Load(QIODevice& device, qint64 start, qint64 length, const QString& what)
 {
+    LazyStore.reset();
     Questions.clear();
     Entries.reset();
     HasEntries = false;
@@ -62,12 +68,73 @@ void TCompiledTestFile::Load(QIODevice& device, qint64 start, qint64 length, con
         std::memcpy(Questions.data(), records.constData(), size_t(records.size()));
 }
 
+void TCompiledTestFile::LoadMapped(const char* data, qint64 length, const QString& what, std::shared_ptr<void> keeper)
+{
+    // The header, the counts and the question records as Load checks them;
+    // the entry block stays where it lies.
+    Questions.clear();
+    Entries.reset();
+    HasEntries = false;
+    if (length < CompiledDataOffset)
+        Damaged(what, Tr("it is too short to be a compiled test."));
+    std::memcpy(&Config, data, sizeof Config);
+    std::memcpy(&Header, data + CompiledHeaderOffset, sizeof Header);
+    const qint64 entryOffset = Header.EntryBlockOffset.get();
+    const qint64 questionsOffset = Header.QuestionsOffset.get();
+    const qint64 count = Header.QuestionCount.get();
+    if (questionsOffset < CompiledDataOffset || questionsOffset > length)
+        Damaged(what, Tr("the questions lie outside the file."));
+    if (count < 0 || count > (length - questionsOffset) / qint64(sizeof(TQuestionRecord))
+        || questionsOffset + count * qint64(sizeof(TQuestionRecord)) != length)
+        Damaged(what, Tr("the number of questions does not fit the file."));
+    if (entryOffset != 0 && (entryOffset < CompiledDataOffset || entryOffset > questionsOffset))
+        Damaged(what, Tr("the entries lie outside the file."));
+    LazyStore.reset();
+    if (entryOffset != 0 && LazyEntries) {
+        LazyStore = std::make_shared<TMappedEntryStore>(data + entryOffset, questionsOffset - entryOffset, keeper, what);
+        HasEntries = true;
+    } else if (entryOffset != 0) {
+        struct THolder {
+            std::shared_ptr<void> Keeper;
+            TCompiledEntryBlock Block;
+        };
+        auto holder = std::make_shared<THolder>();
+        holder->Keeper = std::move(keeper);
+        const qint64 size = questionsOffset - entryOffset;
+        if (size > std::numeric_limits<int>::max())
+            Damaged(what, Tr("its entry block is too large."));
+        holder->Block.Load(QByteArray::fromRawData(data + entryOffset, int(size)), what);
+        Entries = std::shared_ptr<TCompiledEntryBlock>(holder, &holder->Block);
+        HasEntries = true;
+    }
+    Questions.resize(size_t(count));
+    if (count > 0)
+        std::memcpy(Questions.data(), data + questionsOffset, size_t(count) * sizeof(TQuestionRecord));
+}
+
+namespace {
+
+// Maps the whole file; null (and the file left open) when it cannot be mapped.
+std::shared_ptr<QFile> MapFile(const QString& path, const QString& shown, const uchar*& data)
+{
+    auto f = std::make_shared<QFile>(path);
+    if (!f->open(QIODevice::ReadOnly))
+        RaiseInOutError(Tr("open"), shown, f->errorString());
+    data = f->size() > 0 ? f->map(0, f->size()) : nullptr;
+    return f;
+}
+
+} // namespace
+
 void TCompiledTestFile::Open(const QString& path)
 {
-    QFile f(ResolveCase(path));
-    if (!f.open(QIODevice::ReadOnly))
-        RaiseInOutError(Tr("open"), path, f.errorString());
-    Load(f, 0, f.size(), path);
+    const uchar* data = nullptr;
+    const std::shared_ptr<QFile> f = MapFile(ResolveCase(path), path, data);
+    if (data) {
+        LoadMapped(reinterpret_cast<const char*>(data), f->size(), path, f);
+        return;
+    }
+    Load(*f, 0, f->size(), path);
 }
 
 qint64 ElfImageEnd(QIODevice& device, const QString& what)
@@ -106,12 +173,22 @@ qint64 ElfImageEnd(QIODevice& device, const QString& what)
 
 void TCompiledTestFile::OpenAppended(const QString& executable)
 {
-    QFile f(executable);
-    if (!f.open(QIODevice::ReadOnly))
-        RaiseInOutError(Tr("open"), executable, f.errorString());
-    const qint64 end = ElfImageEnd(f, executable);
-    if (end == f.size())
+    const uchar* data = nullptr;
+    const std::shared_ptr<QFile> f = MapFile(executable, executable, data);
+    const qint64 end = ElfImageEnd(*f, executable);
+    if (end == f->size())
         throw EInOutError(Tr("The program %1 holds no test. Create it with \"Create Executable\".")
                               .arg(QDir::toNativeSeparators(executable)));
-    Load(f, end, f.size() - end, executable);
+    if (data) {
+        LoadMapped(reinterpret_cast<const char*>(data) + end, f->size() - end, executable, f);
+        return;
+    }
+    Load(*f, end, f->size() - end, executable);
+}
+
+std::shared_ptr<const TEntryStore> TCompiledTestFile::EntryStore() const
+{
+    if (LazyStore)
+        return LazyStore;
+    return std::make_shared<TCompiledEntryStore>(Entries);
 }

@@ -2,22 +2,29 @@
 
 #include "model/compiledtest.h"
 #include "model/entryfile.h"
+#include "model/entrytable.h"
+#include "model/processvalues.h"
+#include "runtime/runstate.h"
+
+TFileEntryStore::TFileEntryStore(const QString& file) : FTable(EntryTableOf(file)) {}
 
 bool TFileEntryStore::ReadEntry(const QString& name, const QString& source, QStringList& lines) const
 {
-    return ::ReadEntry(FFile, name, source, lines);
+    lines.clear();
+    return FTable && FTable->ReadEntry(name, source, lines);
 }
 
 bool TFileEntryStore::ReadQuestionText(const QString& identifier, QStringList& text) const
 {
-    return ::ReadQuestionEntry(FFile, identifier, text);
+    return FTable && FTable->ReadQuestionText(identifier, text);
 }
 
-bool TFileEntryStore::ReadIntroduction(QStringList& text) const { return ::ReadIntroEntry(FFile, text); }
+bool TFileEntryStore::ReadIntroduction(QStringList& text) const { return FTable && FTable->ReadIntroduction(text); }
 
 void TFileEntryStore::ListEntryNames(QStringList& names, const QString& source) const
 {
-    ::ListEntryNames(names, FFile, source);
+    if (FTable)
+        FTable->ListEntryNames(names, source);
 }
 
 bool TCompiledEntryStore::ReadEntry(const QString& name, const QString& source, QStringList& lines) const
@@ -44,3 +51,7 @@ void TCompiledEntryStore::ListEntryNames(QStringList& names, const QString& sour
     if (FBlock)
         FBlock->ListEntryNames(names, source);
 }
+
+// The run state holds the entry store of the test being run; its reset is
+// registered with the stores.
+QUENDRA_RESET_ROUTINE(ResetRunState)

@@ -9,6 +9,7 @@
 #include <memory>
 
 class TCompiledEntryBlock;
+class TEntryTable;
 
 class TEntryStore {
 public:
@@ -24,17 +25,22 @@ public:
     virtual void ListEntryNames(QStringList& names, const QString& source) const = 0;
 };
 
-// Over an entry file; a missing file holds no entries.
+// A snapshot of an entry file: the entries as the file held them when the
+// store was made, however the file changes afterwards (a run reads a fixed
+// test). A missing file holds no entries. Throws EInOutError when the file
+// exists but cannot be read.
 class TFileEntryStore final : public TEntryStore {
 public:
-    explicit TFileEntryStore(const QString& file) : FFile(file) {}
+    explicit TFileEntryStore(const QString& file);
+    // Over a table already read (e.g. from a buffer).
+    explicit TFileEntryStore(std::shared_ptr<const TEntryTable> table) : FTable(std::move(table)) {}
     bool ReadEntry(const QString& name, const QString& source, QStringList& lines) const override;
     bool ReadQuestionText(const QString& identifier, QStringList& text) const override;
     bool ReadIntroduction(QStringList& text) const override;
     void ListEntryNames(QStringList& names, const QString& source) const override;
 
 private:
-    QString FFile;
+    std::shared_ptr<const TEntryTable> FTable;
 };
 
 // Over a compiled entry block; null holds no entries.

@@ -1,5 +1,7 @@
 #include "runtime/hnotesform.h"
 
+#include "model/savefile.h"
+
 #include "model/ansi.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
@@ -98,29 +100,36 @@ THNotesForm::~THNotesForm() { delete FPrinter; }
 
 void THNotesForm::SetCaption(const QString& name) { setWindowTitle(tr("Current File : %1").arg(name)); }
 
-void THNotesForm::LoadFile(const QString& file)
+bool THNotesForm::LoadFile(const QString& file)
 {
     const QString path = ResolveCase(file);
-    if (QFileInfo(path).isFile()) {
+    if (QFileInfo::exists(path)) {
         try {
             QString text = AnsiToString(ReadWholeFile(path));
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             Memo1->setPlainText(text);
             Memo1->document()->setModified(false);
         } catch (const EQuendraError& e) {
+            // The text, its name and the caption stay together as they were.
             ShowError(e.Message());
-            return;
+            return false;
         }
     }
     SaveName = path;
+    return true;
+}
+
+void SaveNotesFile(const QString& file, const QString& text)
+{
+    QString stored = text;
+    stored.replace(u'\n', QStringLiteral("\r\n"));
+    SaveWholeFile(file, StringToAnsi(stored));
 }
 
 bool THNotesForm::WriteTo(const QString& file)
 {
-    QString text = Memo1->toPlainText();
-    text.replace(u'\n', QStringLiteral("\r\n"));
     try {
-        WriteWholeFile(file, StringToAnsi(text));
+        SaveNotesFile(file, Memo1->toPlainText());
     } catch (const EQuendraError& e) {
         // The text stays in the memo, still marked as changed.
         ShowError(e.Message());
@@ -173,8 +182,8 @@ void THNotesForm::Open1Click()
     QString file;
     if (!ExecuteOpenDialog(o, file))
         return;
-    LoadFile(file);
-    SetCaption(WithoutFolder(file));
+    if (LoadFile(file))
+        SetCaption(WithoutFolder(file));
 }
 
 bool THNotesForm::Save1Click()

@@ -37,7 +37,8 @@ public:
 
     // Loads the file (when it exists) and makes it the save name. A file
     // that cannot be read is reported with its name; the memo keeps its text.
-    void LoadFile(const QString& file);
+    // False, with the error shown and the form unchanged, when it cannot be read.
+    bool LoadFile(const QString& file);
 
     void New1Click();
     void Open1Click();
@@ -69,6 +70,11 @@ private:
     QPrinter* FPrinter = nullptr;
     QString FFindText;
 };
+
+// Writes the notes text (lines ending in LF) as the file stores it:
+// Windows-1252, CR LF. Through the save helper, so a failure leaves the old
+// file whole; throws EInOutError naming the file.
+void SaveNotesFile(const QString& file, const QString& text);
 
 // Shows the notepad on the text file (which need not exist).
 void ShowNotepad(const QString& file);

@@ -5,6 +5,7 @@
 #include <QTime>
 
 TRecList RunList;
+TRecList TestQuestionList;
 TQuestionRecord CurrentQuestion {};
 std::vector<qint32> QuestionOrder;
 int AvailableCount = 0, TakeCount = 0, StartQuestion = 1, AnsweredCount = 0, CorrectCount = 0,
@@ -52,4 +53,15 @@ void ResetRunState()
 QString RunFilePath(const QString& name)
 {
     return RunFileDir.isEmpty() ? name : RunFileDir + name;
+}
+
+void AddTestQuestion(const TQuestionRecord& record)
+{
+    if (record.Deleted != 0)
+        return;
+    TQuestionRecord copy = record;
+    copy.Deleted = 0;
+    copy.Answered = 0;
+    copy.ChosenAnswer = 0;
+    TestQuestionList.Add(&copy, sizeof copy);
 }

@@ -30,6 +30,15 @@ int Random(int n);
 
 void ResetRunState();
 
+// The questions of the test in question-file order, from which RunTest takes
+// its run records: filled from the question file (Pre-View) or the compiled
+// test (the runtime programs). Kept by ResetRunState; cleared by its owner.
+extern TRecList TestQuestionList;
+// Appends a copy of the record as a run record: records marked deleted are
+// skipped, and the run-time bytes 0..5 (correct flag, answered flag, chosen
+// answer) start at zero whatever the stored record held.
+void AddTestQuestion(const TQuestionRecord& record);
+
 // ---- run files: the saved run, the results data file, the swap file ----
 // The base name of the test's run files: the project file's (or the compiled
 // test's) name without folder and extension.

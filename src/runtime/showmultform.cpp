@@ -2,6 +2,8 @@
 
 #include "runtime/multimedia.h"
 #include "platform/media.h"
+#include "model/processvalues.h"
+#include "runtime/runstate.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -54,7 +56,13 @@ void TShowMultForm::Timer1Timer()
 {
     const QString sound = PendingSound;
     if (sound.contains(QStringLiteral(".WAV"), Qt::CaseInsensitive)) {
+        // The window stays up until the sound ends: a display time that runs
+        // out meanwhile closes it only then.
+        FPlayingWave = true;
         PlayWave(sound);
+        FPlayingWave = false;
+        if (FTimeUp)
+            accept();
     } else if (sound.contains(QStringLiteral(".MID"), Qt::CaseInsensitive)) {
         // The MIDI sound keeps playing while the picture is up.
         delete MediaPlayer1;
@@ -68,7 +76,13 @@ void TShowMultForm::Timer1Timer()
     }
 }
 
-void TShowMultForm::Timer2Timer() { accept(); }
+void TShowMultForm::Timer2Timer()
+{
+    if (FPlayingWave)
+        FTimeUp = true;
+    else
+        accept();
+}
 
 void TShowMultForm::keyPressEvent(QKeyEvent* event)
 {
@@ -97,3 +111,22 @@ bool TShowMultForm::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+namespace {
+
+// The picture window is part of every program that holds the media values
+// (ShowPicture opens it), so their reset is registered here: the values of
+// runtime/multimedia.cpp and the test hooks of platform/media.cpp.
+void ResetMediaModule()
+{
+    ResetMediaValues();
+    SetAudioOutputOverride(-1);
+    SetWaveSink(nullptr);
+}
+
+} // namespace
+
+QUENDRA_RESET_ROUTINE(ResetMediaModule)
+// The run state too (runtime/runstate.cpp), with every program that can show
+// a test's pictures; entrystore.cpp registers it as well (kept once).
+QUENDRA_RESET_ROUTINE(ResetRunState)

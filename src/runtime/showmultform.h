@@ -30,4 +30,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool FPlayingWave = false;   // a WAV sound is playing (Timer1Timer waits for it)
+    bool FTimeUp = false;        // the display time ran out while it played
 };

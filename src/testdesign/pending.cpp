@@ -4,4 +4,9 @@
 
 #include <QCoreApplication>
 
-void TestPresentationMenu() { NotAvailableYet(QCoreApplication::translate("Commands", "Test Presentation")); }
+// The score-group feedback comments window belongs to the question
+// authoring part, which does not offer it yet.
+void CustomizeResultsFeedback(QWidget* /*parent*/)
+{
+    NotAvailableYet(QCoreApplication::translate("Commands", "Customize Results Feedback"));
+}

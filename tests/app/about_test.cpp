@@ -5,7 +5,7 @@
 #include "model/testconfig.h"
 #include "platform/help.h"
 #include "platform/testscript.h"
-#include "presentation/aboutbox.h"
+#include "runtime/aboutbox.h"
 
 #include <QBuffer>
 #include <QFrame>

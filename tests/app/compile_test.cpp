@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 namespace {
 
@@ -24,19 +25,39 @@ protected:
     TScratchDir Dir;
 };
 
-TEST_F(CompileCommands, CompileNamesTheFileInCapitals)
+TEST_F(CompileCommands, CompileNamesTheFileItMade)
 {
+    // One rule for the file and the message: the project's base name as
+    // spelled ("maths.qxj" -> "maths.QXC").
     ExpectMessage(QStringLiteral("Information"));
     CompileTest();
     EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral(
-                                  "The Test MATHS.QXC has been compiled. Use the command VISTREL MATHS.QXC to display it.")});
+                                  "The Test maths.QXC has been compiled. Use the command VISTREL maths.QXC to display it.")});
     EXPECT_TRUE(Dir.Exists(QStringLiteral("maths.QXC")));
     EXPECT_FALSE(Dir.Exists(QStringLiteral("maths.$$$")));
+
+    // An earlier compile in other letters is the file replaced and named.
+    QFile::rename(Dir.File(QStringLiteral("maths.QXC")), Dir.File(QStringLiteral("MATHS.qxc")));
+    ExpectMessage(QStringLiteral("Information"));
+    CompileTest();
+    EXPECT_EQ(MessageTexts().last(), QStringLiteral(
+                                  "The Test MATHS.qxc has been compiled. Use the command VISTREL MATHS.qxc to display it."));
+    EXPECT_FALSE(Dir.Exists(QStringLiteral("maths.QXC")));
+
+    // A damaged question file: its whole records are compiled, as opening
+    // the project promised.
+    Dir.Write(QStringLiteral("maths.QXQ"), QByteArray(55 * 2 + 7, '\0'));
+    ExpectMessage(QStringLiteral("Information"));
+    CompileTest();
+    const QByteArray compiled = Dir.Read(QStringLiteral("MATHS.qxc"));
+    ASSERT_GE(compiled.size(), 5440);
+    EXPECT_EQ(qFromLittleEndian<qint32>(compiled.constData() + 5436), 2);   // the question count
+    EXPECT_EQ(compiled.size() - qFromLittleEndian<qint32>(compiled.constData() + 5432), 55 * 2);
 }
 
 TEST_F(CompileCommands, CompileFailureIsReported)
 {
-    Dir.Write(QStringLiteral("maths.QXQ"), QByteArray(54, '\0'));
+    QFile::remove(Dir.File(QStringLiteral("maths.QXQ")));
     ExpectMessage(QStringLiteral("Error"));
     CompileTest();
     ASSERT_EQ(MessageTexts().size(), 1);

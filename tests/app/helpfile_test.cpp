@@ -5,6 +5,10 @@
 #include "platform/testscript.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
@@ -217,6 +221,44 @@ TEST_F(HelpFileTest, FindInPage)
         last = b->textCursor().selectionStart();
     EXPECT_LE(b->textCursor().selectionStart(), first);
     EXPECT_NE(viewer->FindEdit, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// Closing the last program window ends the program even while the help
+// viewer is open: the viewer never keeps the process alive on its own.
+TEST_F(HelpFileTest, ClosingTheLastWindowQuitsWithTheViewerOpen)
+{
+    // Only the window of this test counts as a program window.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->hide();
+    QMainWindow main;
+    main.setAttribute(Qt::WA_QuitOnClose, true);
+    main.show();
+    ShowHelp(HelpFile, 100);
+    PumpEvents(20);
+    QPointer<THelpViewer> viewer = THelpViewer::Instance(false);
+    ASSERT_TRUE(viewer);
+    ASSERT_TRUE(viewer->isVisible());
+
+    const bool quitOnLast = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(true);
+    bool watchdog = false;
+    QTimer::singleShot(20, &main, [&] { main.close(); });
+    QTimer stop;
+    stop.setSingleShot(true);
+    QObject::connect(&stop, &QTimer::timeout, [&] {
+        watchdog = true;
+        QApplication::quit();
+    });
+    stop.start(5000);
+    QApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(quitOnLast);
+    EXPECT_FALSE(watchdog) << "the program kept running after its last window closed";
+    PumpEvents(20);
+    EXPECT_TRUE(!viewer || !viewer->isVisible());
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "harness.h"
 
+#include "app/application.h"
 #include "app/mainform.h"
 #include "model/errors.h"
+#include "model/processvalues.h"
 #include "model/testconfig.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
@@ -84,6 +86,7 @@ TEST_F(MainFormTest, CommandThatThrowsRestoresPanelAndFocus)
 TEST_F(MainFormTest, ColourWarningOnceBeforeThePanel)
 {
     SetScreenDepthOverride(8);
+    SetStartupValues();
     Ttestmainform form;
     EXPECT_TRUE(LowColourDisplay);
     bool panelVisibleAtWarning = true;
@@ -101,6 +104,7 @@ TEST_F(MainFormTest, ColourWarningOnceBeforeThePanel)
 
 TEST_F(MainFormTest, ControlsCaptionsHintsAndHelpContexts)
 {
+    SetStartupValues();
     Ttestmainform form;
     const struct { const char* name; const char* caption; int context; bool enabled; } buttons[] = {
         {"SelectBtn", "&Select a Test", 120, true},       {"StartBtn", "Start &New Test", 70, true},
@@ -337,6 +341,61 @@ TEST_F(MainFormTest, HelpButtonAndF1OpenTheHelpFile)
 
     form.QuitBtn->click();
     EXPECT_FALSE(form.isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFormTest, CommandTableDrivesEveryButtonAndAnUnknownNameStops)
+{
+    Ttestmainform form;
+    ASSERT_EQ(form.Commands.size(), 15u);
+    QStringList ran;
+    for (const Ttestmainform::TCommand& c : form.Commands) {
+        const QString name = QString::fromLatin1(c.Operation);
+        ASSERT_TRUE(form.Operations.contains(name)) << c.Operation;
+        EXPECT_EQ(form.CommandOf(c.Button), &c);
+        form.Operations[name] = [&ran, name] { ran << name; };
+        c.Button->setEnabled(true);
+    }
+    // A real click runs the button's row.
+    for (const Ttestmainform::TCommand& c : form.Commands) {
+        c.Button->setEnabled(true);   // a refresh after the last command may have disabled it
+        c.Button->click();
+        EXPECT_EQ(ran.value(ran.size() - 1), QString::fromLatin1(c.Operation)) << c.Operation;
+    }
+    EXPECT_EQ(ran.size(), 15);
+    // No command table row for Help and Quit: they open the help file and close.
+    EXPECT_EQ(form.CommandOf(form.HelpBtn), nullptr);
+    EXPECT_EQ(form.CommandOf(form.QuitBtn), nullptr);
+
+    // An operation name nobody provides is a programming error that stops the program.
+    form.Operations.remove(QStringLiteral("CompileTest"));
+    EXPECT_DEATH(form.CompileBtnClick(), "CompileTest");
+}
+
+TEST_F(MainFormTest, StartUpValuesComeFromOneRoutineAndOneResetClearsThem)
+{
+    SetStartupValues();
+    EXPECT_EQ(ProgramDir, QCoreApplication::applicationDirPath() + u'/');
+    EXPECT_EQ(HelpFilePath, ProgramDir + QStringLiteral("QUEDRIX.HLP"));
+    // The main window leaves them alone.
+    ProjectDir = QStringLiteral("/somewhere/");
+    {
+        Ttestmainform form;
+        EXPECT_EQ(ProjectDir, QStringLiteral("/somewhere/"));
+        EXPECT_EQ(form.OpenDialog1.InitialDir, QStringLiteral("/somewhere/"));
+    }
+    ResetAllProcessValues();
+    EXPECT_TRUE(ProgramDir.isEmpty());
+    EXPECT_TRUE(HelpFilePath.isEmpty());
+    QStringList names;
+    for (int i = 0; i < ResetRoutineCount(); ++i)
+        names << QString::fromLatin1(ResetRoutineName(i));
+    for (const char* module : {"ResetProcessValues", "ResetEntryFileValues", "ResetAppendOutput", "ResetHelpValues",
+                               "ResetMediaModule", "ResetRunState"})
+        EXPECT_TRUE(names.contains(QString::fromLatin1(module))) << module << " in " << names.join(u' ').toStdString();
 }
 
 } // namespace

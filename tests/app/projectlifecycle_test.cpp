@@ -328,3 +328,31 @@ TEST_F(ProjectLifecycleTest, UnmakeableFolderIsReported)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ProjectLifecycleTest, NewTestDialogOpensAtTheProjectFolder)
+{
+    TScratchDir dir;
+    QDir(dir.Path()).mkpath("proj");
+    const QString project = QDir::cleanPath(dir.Path() + "proj");
+    QString shown;
+    auto look = [&](QDialog& d) {
+        shown = QDir::cleanPath(static_cast<TMakeDirForm&>(d).Edit1->text());
+        d.reject();
+    };
+    // No project open: the home folder.
+    ProjectPath.clear();
+    TestScript::OnModal(QStringLiteral("TMakeDirForm"), look);
+    QString folder, name;
+    EXPECT_FALSE(RunMakeDirDialog("*.QXJ", folder, name, 105, "Enter new Test name"));
+    EXPECT_EQ(shown, QDir::cleanPath(QDir::homePath()));
+    // A project open: its folder.
+    ProjectDir = project + u'/';
+    ProjectPath = project + "/MATHS.QXJ";
+    TestScript::OnModal(QStringLiteral("TMakeDirForm"), look);
+    EXPECT_FALSE(RunMakeDirDialog("*.QXJ", folder, name, 105, "Enter new Test name"));
+    EXPECT_EQ(shown, project);
+}
+
+} // namespace

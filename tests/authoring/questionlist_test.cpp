@@ -2,6 +2,11 @@
 // entries, and what a file error leaves behind.
 
 #include "authoringtest.h"
+#include "platform/richedit.h"
+#include "runtime/qtextdisplayform.h"
+#include "runtime/runstate.h"
+#include <QLabel>
+#include <QPushButton>
 
 #include "app/mainform.h"
 #include "authoring/addquestionform.h"
@@ -169,14 +174,30 @@ TEST_F(QuestionListTest, DeletingTheLastQuestionSwitchesTheQuestionCommandsOff)
     EXPECT_EQ(Entries(), CommandEntryBytes("Only", "HYPER", 10, "h.htm"));
 }
 
-TEST_F(QuestionListTest, ViewChoosesAQuestionAndAnnouncesTheQuestionScreen)
+TEST_F(QuestionListTest, ViewChoosesAQuestionAndShowsItAsTheOnlyQuestionOfARun)
 {
-    SetQuestions(RecordBytes({"A"}) + RecordBytes({"B"}));
+    SetConfigDefaults();
+    SetQuestions(RecordBytes({"A"}) + RecordBytes({"B", 3, 2}));
+    SetEntries(QuestEntryBytes("B", {"{\\rtf1 Which one?\\par", "}"}));
     QString caption;
     int help = 0;
     ChooseFromList(1, nullptr, &caption, &help);
-    ExpectMessage(QStringLiteral("Information"));
+    bool checked = false;
+    OnModal(QStringLiteral("TTQtextDisplayForm"), [&](QDialog& d) {
+        auto& form = static_cast<TTQtextDisplayForm&>(d);
+        EXPECT_EQ(form.RichEdit1->Text().trimmed(), QStringLiteral("Which one?"));
+        EXPECT_TRUE(form.Button3->isVisible());
+        EXPECT_FALSE(form.Button4->isVisible());
+        form.Button2->click();
+        EXPECT_TRUE(form.ContBitBtn->isVisible());   // a total of 1: the last question
+        EXPECT_EQ(form.QDoneLbl->text(), QStringLiteral("1"));
+        form.ContBitBtn->click();
+        checked = true;
+    });
     ViewQuestion();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(TakeCount, 1);
+    EXPECT_EQ(ScorePercent, 100);
     EXPECT_EQ(caption, QStringLiteral("Select a Question to View"));
     EXPECT_EQ(help, 170);
     // Without a question file nothing is shown at all.

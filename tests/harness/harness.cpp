@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include "model/fileutil.h"
+#include "model/processvalues.h"
 #include "model/testconfig.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
@@ -76,9 +77,7 @@ TModalWatch& ModalWatch()
 void QuendraTest::SetUp()
 {
     ModalWatch().Start();
-    ResetProcessValues();
-    SetCurrentHelpFile(QString());
-    SetScreenDepthOverride(0);
+    ResetAllProcessValues();
     TestScript::Activate([](const QString& what) { ADD_FAILURE() << what.toStdString(); });
 }
 
@@ -123,7 +122,6 @@ void TScratchDir::Write(const QString& name, const QByteArray& data) const
     QFile f(File(name));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << name.toStdString();
     ASSERT_EQ(f.write(data), data.size());
-    NoteFileWritten();   // as the program's own writers do
 }
 
 QByteArray TScratchDir::Read(const QString& name) const

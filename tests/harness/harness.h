@@ -50,6 +50,7 @@ private:
 // Processes pending events for up to ms milliseconds.
 void PumpEvents(int ms = 0);
 
-#ifdef QUENDRA_SHARED_DIR
-inline QString SharedDir() { return QStringLiteral(QUENDRA_SHARED_DIR); }
+#ifdef QUENDRA_DATA_DIR
+// The test data of the checkout (tests/data).
+inline QString TestDataDir() { return QStringLiteral(QUENDRA_DATA_DIR); }
 #endif

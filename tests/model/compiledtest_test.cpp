@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "bytes.h"
+#include "../common/failingdisk.h"
 
+#include "model/processvalues.h"
 #include "model/compiledtest.h"
 #include "model/entryfile.h"
 #include "model/fileutil.h"
@@ -23,7 +25,7 @@ class CompiledTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProcessValues();
+        ResetAllProcessValues();
         ASSERT_TRUE(FDir.isValid());
         D = FDir.path() + u'/';
         ProjectDir = D;
@@ -48,7 +50,6 @@ protected:
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
-        NoteFileWritten();
     }
     static QByteArray Get(const QString& path)
     {
@@ -113,15 +114,67 @@ TEST_F(CompiledTest, FailuresLeaveNothingBehind)
 {
     ASSERT_TRUE(BuildCompiledTest());
     const QByteArray good = Get(D + QStringLiteral("maths.QXC"));
-    // A question file that is not a whole number of records.
+    // A question file with a damaged tail: the whole records are compiled and
+    // the tail is ignored, as opening the project promised.
     Put(QuestionPath, Questions + "x");
     QString reason;
+    EXPECT_TRUE(BuildCompiledTest(&reason)) << reason.toStdString();
+    EXPECT_EQ(Get(D + QStringLiteral("maths.QXC")), good);
+    Put(QuestionPath, Questions);
+    QFile::remove(QuestionPath);
     EXPECT_FALSE(BuildCompiledTest(&reason));
     EXPECT_TRUE(reason.contains(QStringLiteral("maths.QXQ"))) << reason.toStdString();
     EXPECT_EQ(Get(D + QStringLiteral("maths.QXC")), good);   // the earlier compile is intact
-    QFile::remove(QuestionPath);
-    EXPECT_FALSE(BuildCompiledTest(&reason));
     EXPECT_EQ(Files(), QStringList{QStringLiteral("maths.QXC")});
+}
+
+TEST_F(CompiledTest, FailingDiskKeepsTheEarlierCompileAndProgram)
+{
+    AppendQuestionEntry(EntryPath, QStringLiteral("Q1"), {QStringLiteral("{\\rtf1 a long enough text}")});
+    ASSERT_TRUE(BuildCompiledTest());
+    const QString qxc = D + QStringLiteral("maths.QXC");
+    const QByteArray good = Get(qxc);
+    const QStringList files = Files();
+
+    // The compiled test: reported as failed, naming the file and the reason.
+    TLimitedRun run = RunWithFileSizeLimit(5000, [] {
+        QString reason;
+        if (!BuildCompiledTest(&reason))
+            throw EInOutError(reason);
+    });
+    EXPECT_TRUE(run.Threw);
+    EXPECT_TRUE(run.Message.contains(qxc)) << run.Message.toStdString();
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("File too large"))) << run.Message.toStdString();
+    EXPECT_EQ(Get(qxc), good);
+    EXPECT_EQ(Files(), files);
+
+    // The compiled entry block.
+    ASSERT_TRUE(CompileEntryFile(EntryPath, QStringLiteral("QXB")));
+    const QString block = D + QStringLiteral("maths.QXB");
+    const QByteArray blockBytes = Get(block);
+    const QString entryPath = EntryPath;
+    AppendQuestionEntry(EntryPath, QStringLiteral("Q2"), {QString(200, u'x')});
+    run = RunWithFileSizeLimit(blockBytes.size() + 20, [entryPath] { CompileEntryFile(entryPath, QStringLiteral("QXB")); });
+    EXPECT_TRUE(run.Threw);
+    EXPECT_TRUE(run.Message.contains(block)) << run.Message.toStdString();
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("File too large"))) << run.Message.toStdString();
+    EXPECT_EQ(Get(block), blockBytes);
+
+    // The program: the old one stays, still executable.
+    const QString stub = D + QStringLiteral("stub.bin");
+    Put(stub, QByteArray(3000, 'S'));
+    const QString exe = D + QStringLiteral("maths.EXE");
+    WriteExecutable(stub, qxc, exe);
+    const QByteArray program = Get(exe);
+    Put(stub, QByteArray(9000, 'T'));
+    const QStringList before = Files();
+    run = RunWithFileSizeLimit(8000, [&] { WriteExecutable(stub, qxc, exe); });
+    EXPECT_TRUE(run.Threw);
+    EXPECT_TRUE(run.Message.contains(exe)) << run.Message.toStdString();
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("File too large"))) << run.Message.toStdString();
+    EXPECT_EQ(Get(exe), program);
+    EXPECT_TRUE(QFileInfo(exe).isExecutable());
+    EXPECT_EQ(Files(), before);
 }
 
 TEST_F(CompiledTest, ExecutableIsStubThenCompiledTest)

@@ -2,16 +2,22 @@
 #include <gtest/gtest.h>
 
 #include "bytes.h"
+#include "../common/failingdisk.h"
 
+#include "model/processvalues.h"
 #include "model/entryfile.h"
+#include "model/entrytable.h"
 #include "model/fileutil.h"
 #include "model/errors.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <vector>
 
 using namespace TestBytes;
 
@@ -21,7 +27,7 @@ class EntryFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProcessValues();
+        ResetAllProcessValues();
         ASSERT_TRUE(FDir.isValid());
         F = FDir.filePath(QStringLiteral("MATHS.QXR"));
     }
@@ -30,7 +36,6 @@ protected:
         QFile f(F);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
-        NoteFileWritten();   // a write by this process, as the model's writers note theirs
     }
     QByteArray Get(const QString& path = QString()) const
     {
@@ -462,16 +467,82 @@ TEST_F(EntryFile, IndexFollowsChangesMadeBehindItsBack)
     rewrite("PIC.BMP,99", "PIC.BMP,42", true);
     EXPECT_EQ(command(), QStringLiteral("command=PIC.BMP,42"));
 
-    // Another program's change is seen within a few milliseconds.
+    // Another program's change is seen at once: the table is checked
+    // against the file's identity on every call, never trusted for a while.
     QThread::msleep(120);
     command();
     rewrite("PIC.BMP,42", "PIC.BMP,17", false);
-    QThread::msleep(5);
     EXPECT_EQ(command(), QStringLiteral("command=PIC.BMP,17"));
 
+    // A snapshot keeps answering from the bytes it was built from.
+    QThread::msleep(120);
+    const TEntryTablePtr snapshot = EntryTableOf(F);
+    ASSERT_TRUE(snapshot);
+    rewrite("PIC.BMP,17", "PIC.BMP,55", false);
+    EXPECT_EQ(command(), QStringLiteral("command=PIC.BMP,55"));
+    ASSERT_TRUE(snapshot->ReadEntry(QStringLiteral("alpha"), QStringLiteral("hyper"), lines));
+    EXPECT_EQ(lines.value(3), QStringLiteral("command=PIC.BMP,17"));
+    // And a table read from a buffer answers as the file does.
+    QBuffer buffer;
+    buffer.setData(text);
+    buffer.open(QIODevice::ReadOnly);
+    const TEntryTablePtr fromBuffer = ReadEntryTable(buffer, QStringLiteral("buffer"));
+    ASSERT_TRUE(fromBuffer->ReadEntry(QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
+    EXPECT_EQ(lines.value(3), QStringLiteral("command=PIC.BMP,55"));
+
     QFile::remove(F);
-    NoteFileWritten();
     EXPECT_FALSE(ReadEntry(F, QStringLiteral("Alpha"), QStringLiteral("HYPER"), lines));
+}
+
+TEST_F(EntryFile, FailingDiskNeverCostsAnEntry)
+{
+    AppendQuestionEntry(F, QStringLiteral("Q1"), {QStringLiteral("first text")});
+    AppendCommandEntry(F, QStringLiteral("Alpha"), 2, SourceHyper, QStringLiteral("PIC.BMP,20"));
+    AppendIntroEntry(F, {QStringLiteral("welcome")});
+    const QByteArray before = Get();
+    const QStringList files = Files();
+    const QString file = F;
+    const qint64 limit = before.size() + 8;
+    const QString big(400, u'x');
+
+    // Each writer fails on a disk with 8 bytes to spare: an error naming the
+    // file with the system's reason, the file byte for byte as it was, and
+    // no temporary file left behind.
+    const std::vector<std::function<void()>> writers = {
+        [&] { AppendQuestionEntry(file, QStringLiteral("Q2"), {big}); },
+        [&] { AppendCommandEntry(file, QStringLiteral("Beta"), 2, SourceHyper, big); },
+        [&] { AppendDisplayEntry(file, QStringLiteral("Gamma"), 3, SourceInfo, {big}, Display()); },
+        [&] { AppendIntroEntry(file, {big}); },
+        [&] { ReplaceQuestionEntry(file, QStringLiteral("Q1"), {big}); },
+        [&] { ReplaceIntroEntry(file, {big}); },
+        [&] { ReplaceCommandEntry(file, QStringLiteral("Alpha"), QStringLiteral("Alpha"), SourceHyper, big, 2); },
+        [&] { ReplaceDisplayEntry(file, QStringLiteral("Alpha"), QStringLiteral("Alpha"), SourceHyper, {big}, Display(), 3); },
+        [&] { DeleteEntry(file, QStringLiteral("Q1"), SourceQuest); },
+    };
+    for (size_t i = 0; i < writers.size(); ++i) {
+        // A deletion makes the file shorter: only a disk that takes nothing fails it.
+        const TLimitedRun run = RunWithFileSizeLimit(i + 1 == writers.size() ? 0 : limit, writers[i]);
+        EXPECT_TRUE(run.Exited) << i;
+        EXPECT_TRUE(run.Threw) << i;
+        EXPECT_TRUE(run.Message.contains(QStringLiteral("MATHS.QXR"))) << i << run.Message.toStdString();
+        EXPECT_TRUE(run.Message.contains(QStringLiteral("File too large"))) << i << run.Message.toStdString();
+        EXPECT_EQ(Get(), before) << i;
+        EXPECT_EQ(Files(), files) << i;
+    }
+
+    // A new file that cannot be written is not left behind empty.
+    const QString fresh = FDir.filePath(QStringLiteral("NEW.QXR"));
+    const TLimitedRun run = RunWithFileSizeLimit(4, [&] { AppendIntroEntry(fresh, {big}); });
+    EXPECT_TRUE(run.Threw);
+    EXPECT_FALSE(QFileInfo::exists(fresh));
+
+    // Earlier command formats: converted only when the whole file fits.
+    Put("[Alpha]\r\nsource=HYPER\r\ntype=2\r\ncommand=PIC.BMP 20\r\n]\r\n\r\n");
+    const QByteArray earlier = Get();
+    const TLimitedRun convert = RunWithFileSizeLimit(0, [&] { ConvertEntryCommands(file); });
+    EXPECT_TRUE(convert.Threw);
+    EXPECT_TRUE(convert.Message.contains(QStringLiteral("MATHS.QXR"))) << convert.Message.toStdString();
+    EXPECT_EQ(Get(), earlier);
 }
 
 } // namespace

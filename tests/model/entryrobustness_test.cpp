@@ -3,6 +3,7 @@
 // block always answers as the file does.
 #include <gtest/gtest.h>
 
+#include "model/processvalues.h"
 #include "model/compiledtest.h"
 #include "model/entryfile.h"
 #include "model/fileutil.h"
@@ -21,7 +22,7 @@ class EntryRobustness : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProcessValues();
+        ResetAllProcessValues();
         ASSERT_TRUE(FDir.isValid());
         F = FDir.filePath(QStringLiteral("R.QXR"));
     }
@@ -30,7 +31,6 @@ protected:
         QFile f(F);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
-        NoteFileWritten();   // a write by this process, as the model's writers note theirs
     }
     QByteArray Get(const QString& path) const
     {

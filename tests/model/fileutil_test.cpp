@@ -1,6 +1,9 @@
 // File and text utilities: the edge cases that callers and stored files rely on.
 #include <gtest/gtest.h>
 
+#include "../common/failingdisk.h"
+
+#include "model/processvalues.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/testconfig.h"
@@ -48,24 +51,6 @@ QByteArray Payload(int size)
 }
 
 // A device that accepts n bytes and then refuses to write.
-class TFailDevice : public QIODevice {
-public:
-    explicit TFailDevice(qint64 n) : FLeft(n) { open(QIODevice::WriteOnly); }
-    QByteArray Data;
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 len) override
-    {
-        const qint64 n = std::min(len, FLeft);
-        FLeft -= n;
-        Data.append(data, n);
-        return n == 0 ? -1 : n;
-    }
-
-private:
-    qint64 FLeft;
-};
 
 TEST(FileUtil, BaseNameTakesBothSeparatorsAndIgnoresDottedDirectories)
 {
@@ -237,7 +222,7 @@ TEST(FileUtil, AppendFileToOutput)
 TEST(FileUtil, FindProjectFileIgnoresCase)
 {
     Scratch d;
-    ResetProcessValues();
+    ResetAllProcessValues();
     ProjectDir = d.Path();
     d.Write(QStringLiteral("Pic.BMP"), "x");
     d.Write(QStringLiteral("tune.mid"), "x");
@@ -267,7 +252,7 @@ TEST(FileUtil, FindProjectFileIgnoresCase)
     name.clear();
     EXPECT_FALSE(FindProjectFileEither(QStringLiteral("x.*"), QStringLiteral("y.*"), name));
     EXPECT_TRUE(name.isEmpty());
-    ResetProcessValues();
+    ResetAllProcessValues();
 }
 
 TEST(FileUtil, SplitFirstWord)
@@ -359,59 +344,36 @@ TEST(FileUtil, WholeFileWritesReplaceAtomically)
     EXPECT_THROW(ReadWholeFile(d.File(QStringLiteral("none"))), EInOutError);
 }
 
-TEST(FileUtil, RebuildableFileReplacesItsTargetOnlyWhenCommitted)
+TEST(FileUtil, CopiesKeepExecuteBitsAndNeverTruncateTheOldTarget)
 {
     Scratch d;
-    d.Write(QStringLiteral("GEO.QXC"), "old");
-    const QString target = d.File(QStringLiteral("GEO.QXC"));
-    const quint64 writesBefore = FileWriteCount();
-    {
-        TRebuildableFile out(target);
-        ASSERT_TRUE(out.open()) << out.errorString().toStdString();
-        ASSERT_EQ(out.device().write("new and longer"), 14);
-        ASSERT_TRUE(out.device().seek(0));
-        ASSERT_EQ(out.device().write("NEW"), 3);
-        // Until the commit the old contents stand, beside one temporary file.
-        EXPECT_EQ(d.Read(target), QByteArray("old"));
-        EXPECT_EQ(QDir(d.Path()).entryList(QDir::Files).size(), 2);
-        ASSERT_TRUE(out.commit());
-        EXPECT_FALSE(out.commit());
-    }
-    EXPECT_GT(FileWriteCount(), writesBefore);
-    EXPECT_EQ(d.Read(target), QByteArray("NEW and longer"));
-    EXPECT_EQ(QDir(d.Path()).entryList(QDir::Files), QStringList({"GEO.QXC"}));
-    // A new file gets the permissions any new file of the user's gets.
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    const QFileDevice::Permissions perms = QFileInfo(target).permissions();
-    EXPECT_EQ(bool(perms & QFileDevice::WriteOther), !(mask & 002));
-    EXPECT_TRUE(perms & QFileDevice::ReadOwner);
+    const QByteArray program = QByteArray("\x7f" "ELF", 4) + Payload(70000);
+    d.Write(QStringLiteral("prog"), program);
+    ::chmod(QFile::encodeName(d.File(QStringLiteral("prog"))).constData(), 0755);
+    EXPECT_EQ(CopyFile(d.File(QStringLiteral("prog")), d.File(QStringLiteral("copy"))), 0);
+    EXPECT_TRUE(QFileInfo(d.File(QStringLiteral("copy"))).isExecutable());
+    CopyFileTo(d.File(QStringLiteral("prog")), d.File(QStringLiteral("copy2")));
+    EXPECT_TRUE(QFileInfo(d.File(QStringLiteral("copy2"))).isExecutable());
+    EXPECT_EQ(d.Read(QStringLiteral("copy2")), program);
 
-    // Given up: the target stays and the temporary file goes.
-    {
-        TRebuildableFile out(target);
-        ASSERT_TRUE(out.open());
-        out.device().write("half");
-    }
-    EXPECT_EQ(d.Read(target), QByteArray("NEW and longer"));
-    EXPECT_EQ(QDir(d.Path()).entryList(QDir::Files), QStringList({"GEO.QXC"}));
-
-    // Through a link the file it names is replaced; the link stays a link.
-    ASSERT_TRUE(QFile::link(target, d.File(QStringLiteral("LINK.QXC"))));
-    {
-        TRebuildableFile out(d.File(QStringLiteral("LINK.QXC")));
-        ASSERT_TRUE(out.open());
-        out.device().write("via link");
-        ASSERT_TRUE(out.commit());
-    }
-    EXPECT_TRUE(QFileInfo(d.File(QStringLiteral("LINK.QXC"))).isSymLink());
-    EXPECT_EQ(d.Read(target), QByteArray("via link"));
-
-    // A folder that does not exist: refused with a reason, nothing made.
-    TRebuildableFile nowhere(d.File(QStringLiteral("nodir/GEO.QXC")));
-    EXPECT_FALSE(nowhere.open());
-    EXPECT_FALSE(nowhere.errorString().isEmpty());
-    EXPECT_FALSE(nowhere.commit());
+    // A full disk: the old copy stays byte for byte, the error names the
+    // target with the system's reason, no temporary file is left.
+    const QByteArray old = Payload(300);
+    d.Write(QStringLiteral("old"), old);
+    const QStringList files = QDir(d.Path()).entryList(QDir::Files | QDir::Hidden);
+    const QString src = d.File(QStringLiteral("prog"));
+    const QString dst = d.File(QStringLiteral("old"));
+    TLimitedRun run = RunWithFileSizeLimit(4096, [&] {
+        throw EInOutError(QStringLiteral("status %1").arg(CopyFile(src, dst)));
+    });
+    EXPECT_EQ(run.Message, QStringLiteral("status 4"));   // a write stored fewer bytes
+    EXPECT_EQ(d.Read(QStringLiteral("old")), old);
+    run = RunWithFileSizeLimit(4096, [&] { CopyFileTo(src, dst); });
+    EXPECT_TRUE(run.Threw);
+    EXPECT_TRUE(run.Message.contains(dst)) << run.Message.toStdString();
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("File too large"))) << run.Message.toStdString();
+    EXPECT_EQ(d.Read(QStringLiteral("old")), old);
+    EXPECT_TRUE(StrayFiles(d.Path(), files).isEmpty()) << StrayFiles(d.Path(), files).join(u' ').toStdString();
 }
 
 } // namespace

@@ -3,17 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "bytes.h"
+#include "../common/failingdisk.h"
 
+#include "model/processvalues.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/projectfiles.h"
 #include "model/testconfig.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <cstring>
 
 #include <unistd.h>
 
@@ -44,18 +49,16 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(Dir.isValid());
-        ResetProcessValues();
+        ResetAllProcessValues();
         Path = QFileInfo(Dir.path()).canonicalFilePath() + u'/';
         ProjectDir = Path;
         ProjectPath = Path + QStringLiteral("MATHS.QXJ");
         EntryPath = Path + QStringLiteral("MATHS.QXR");
         QuestionPath = Path + QStringLiteral("MATHS.QXQ");
         QDir::setCurrent(Path);
-        CompactionReplaceHook = nullptr;
     }
     void TearDown() override
     {
-        CompactionReplaceHook = nullptr;
         QDir::setCurrent(QDir::tempPath());
     }
     void Write(const QString& name, const QByteArray& data)
@@ -63,7 +66,6 @@ protected:
         QFile f(Path + name);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(data), data.size());
-        NoteFileWritten();
     }
     QByteArray Read(const QString& name)
     {
@@ -405,40 +407,84 @@ TEST_F(ProjectFiles, CompactionDropsDeletedRecords)
     EXPECT_EQ(Read("MATHS.QXQ"), Record("A", 2, 1));
 }
 
-TEST_F(ProjectFiles, FailureBetweenCompactionStepsKeepsTheOldFile)
+TEST_F(ProjectFiles, FailingDiskDuringCompactionKeepsTheOldFile)
 {
     const QByteArray before = Record("A", 2, 1) + Record("B", 2, 1, true) + Record("C", 3, 2);
     Write("MATHS.QXQ", before);
     Write("MATHS.QXJ", QByteArray(5428, 0));
-    static QByteArray during;
-    static QString questionFile;
-    questionFile = Path + "MATHS.QXQ";
-    CompactionReplaceHook = [] {
-        // The compacted records are written, the question file not yet replaced.
-        QFile f(questionFile);
-        during = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        throw EInOutError(QStringLiteral("simulated failure"));
-    };
-    EXPECT_THROW(CompactQuestionFile(), EInOutError);
-    EXPECT_EQ(during, before);
+    // The compacted records do not fit: the old file is whole, nothing else is left.
+    const TLimitedRun run = RunWithFileSizeLimit(60, [] { CompactQuestionFile(); });
+    EXPECT_TRUE(run.Exited);
+    EXPECT_TRUE(run.Threw);
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("MATHS.QXQ"))) << run.Message.toStdString();
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("File too large"))) << run.Message.toStdString();
     EXPECT_EQ(Read("MATHS.QXQ"), before);
     EXPECT_EQ(Files(), (QStringList{"MATHS.QXJ", "MATHS.QXQ"}));   // no scratch file left
 
-    // The process dies between the steps: the old file is whole and no
-    // scratch file is left behind.
-    EXPECT_EXIT(
-        {
-            CompactionReplaceHook = [] { ::_exit(3); };
-            CompactQuestionFile();
-        },
-        ::testing::ExitedWithCode(3), "");
-    EXPECT_EQ(Read("MATHS.QXQ"), before);
-    EXPECT_EQ(Files(), (QStringList{"MATHS.QXJ", "MATHS.QXQ"}));
-
-    CompactionReplaceHook = nullptr;
     CompactQuestionFile();
     EXPECT_EQ(Read("MATHS.QXQ"), Record("A", 2, 1) + Record("C", 3, 2));
     EXPECT_EQ(Files(), (QStringList{"MATHS.QXJ", "MATHS.QXQ"}));
+}
+
+TEST_F(ProjectFiles, FailingDiskNeverCostsTheProjectOrAQuestion)
+{
+    // The project file: the old record stays, the error names the file.
+    TestConfig.Version.assign(CurrentVersion);
+    SaveConfig();
+    const QByteArray project = Read("MATHS.QXJ");
+    TestConfig.Program.ProgramTitle.assign(QStringLiteral("A new title"));
+    TLimitedRun run = RunWithFileSizeLimit(1000, [] { SaveConfig(); });
+    EXPECT_TRUE(run.Threw);
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("MATHS.QXJ"))) << run.Message.toStdString();
+    EXPECT_EQ(Read("MATHS.QXJ"), project);
+    EXPECT_EQ(Files(), (QStringList{"MATHS.QXJ"}));
+
+    // An appended question that does not fit: no part of it stays, and a
+    // damaged tail it would have overwritten is put back.
+    const QByteArray questions = Record("A", 2, 1) + Record("B", 3, 2) + "tail";
+    Write("MATHS.QXQ", questions);
+    std::memcpy(&QuestionBuffer, Record("NEW", 4, 4).constData(), sizeof QuestionBuffer);
+    run = RunWithFileSizeLimit(questions.size() + 10, [] { WriteQuestion(-1); });
+    EXPECT_TRUE(run.Threw);
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("MATHS.QXQ"))) << run.Message.toStdString();
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("File too large"))) << run.Message.toStdString();
+    EXPECT_EQ(Read("MATHS.QXQ"), questions);
+
+    // A question rewritten in place fits whatever the limit.
+    run = RunWithFileSizeLimit(questions.size(), [] { WriteQuestion(1); });
+    EXPECT_FALSE(run.Threw) << run.Message.toStdString();
+    EXPECT_EQ(Read("MATHS.QXQ"), Record("A", 2, 1) + Record("NEW", 4, 4) + "tail");
+    EXPECT_EQ(Files(), (QStringList{"MATHS.QXJ", "MATHS.QXQ"}));
+}
+
+TEST_F(ProjectFiles, ReadersOnBuffers)
+{
+    // Whole records give their identifiers; the damaged tail is not one.
+    QBuffer questions;
+    questions.setData(Record("A", 2, 1) + Record("Bee", 3, 2) + "xyz");
+    questions.open(QIODevice::ReadOnly);
+    EXPECT_EQ(ReadIdentifiers(questions, QStringLiteral("buffer")), (QStringList{"A", "Bee"}));
+
+    // Exactly one project record, else an error naming what was read.
+    SetConfigDefaults();
+    const QByteArray record = ConfigBytes(TestConfig);
+    TTestConfig read;
+    for (const QByteArray& bytes : {record.left(100), record + "x"}) {
+        QBuffer in;
+        in.setData(bytes);
+        in.open(QIODevice::ReadOnly);
+        try {
+            ReadConfigRecord(in, QStringLiteral("T.QXJ"), read);
+            ADD_FAILURE() << bytes.size();
+        } catch (const EInOutError& e) {
+            EXPECT_TRUE(e.Message().contains(QStringLiteral("T.QXJ"))) << e.what();
+        }
+    }
+    QBuffer in;
+    in.setData(record);
+    in.open(QIODevice::ReadOnly);
+    ReadConfigRecord(in, QStringLiteral("T.QXJ"), read);
+    EXPECT_EQ(ConfigBytes(read), record);
 }
 
 TEST_F(ProjectFiles, DamagedQuestionFileTail)

@@ -3,6 +3,7 @@
 
 #include "bytes.h"
 
+#include "model/processvalues.h"
 #include "model/testconfig.h"
 
 #include <QByteArray>
@@ -21,7 +22,7 @@ class ConfigDefaults : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProcessValues();
+        ResetAllProcessValues();
         std::memset(&TestConfig, 0xAB, sizeof TestConfig);   // defaults must clear every byte
         SetConfigDefaults();
         B = Bytes();

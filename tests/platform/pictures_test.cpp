@@ -4,6 +4,7 @@
 #include "model/errors.h"
 #include "platform/pictures.h"
 
+#include <QtEndian>
 #include <QDir>
 
 namespace {
@@ -126,6 +127,26 @@ TEST_F(PicturesTest, DamagedFilesGiveAMessage)
               QStringLiteral("The file B.BMP cannot be shown"));
     EXPECT_EQ(Thrown([&] { DecodePicture(QByteArray(), QStringLiteral("E.BMP")); }),
               QStringLiteral("The file E.BMP cannot be shown"));
+}
+
+} // namespace
+
+namespace {
+
+// A damaged header's largest-record size used to make the renderer ask for
+// gigabytes (found by fuzzing); one that understates it could let a record
+// outgrow the renderer's buffer. Either way the picture shows as the good one.
+TEST_F(PicturesTest, MetafileHeaderRecordSizeIsNotTrusted)
+{
+    const QByteArray good = TestMedia::SampleWmf(true);
+    const QImage expected = DecodePicture(good, QStringLiteral("G.WMF"), QSize(64, 48));
+    ASSERT_FALSE(expected.isNull());
+    for (quint32 words : {0x46464569u, 0u, 1u}) {
+        QByteArray bad = good;
+        qToLittleEndian<quint32>(words, bad.data() + 22 + 12);   // after the placeable header
+        const QImage shown = DecodePicture(bad, QStringLiteral("B.WMF"), QSize(64, 48));
+        EXPECT_EQ(shown, expected) << words;
+    }
 }
 
 } // namespace

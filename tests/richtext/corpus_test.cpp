@@ -1,4 +1,4 @@
-// The reader against the shared corpus of RTF files as word processors and
+// The reader against the corpus of RTF files (tests/data/rtf) as word processors and
 // converters write them, plus malformed files: every file is read without a
 // crash, and its text matches the sidecar after whitespace normalisation.
 
@@ -19,7 +19,7 @@
 
 namespace {
 
-QString CorpusDir() { return SharedDir() + QStringLiteral("/corpus/rtf/"); }
+QString CorpusDir() { return TestDataDir() + QStringLiteral("/rtf/"); }
 
 QByteArray ReadBytes(const QString& path)
 {

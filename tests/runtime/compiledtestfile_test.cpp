@@ -2,6 +2,7 @@
 // stores over the entry file and over the compiled block.
 #include "harness.h"
 
+#include "model/processvalues.h"
 #include "model/compiledtest.h"
 #include "model/entryfile.h"
 #include "model/errors.h"
@@ -19,7 +20,7 @@ class CompiledTestFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProcessValues();
+        ResetAllProcessValues();
         ProjectDir = Dir.Path();
         ProjectPath = Dir.File(QStringLiteral("GEO.QXJ"));
         EntryPath = Dir.File(QStringLiteral("GEO.QXR"));

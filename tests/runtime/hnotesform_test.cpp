@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "../common/failingdisk.h"
 
 #include "platform/messages.h"
 #include "platform/testscript.h"
@@ -8,7 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -209,6 +212,51 @@ TEST_F(NotepadTest, NoteFileNameDialog)
     });
     EXPECT_FALSE(EditNoteFileName(name));
     EXPECT_EQ(name, QStringLiteral("tips.txt"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(NotepadTest, OpenFailureKeepsCaptionNameAndTextTogether)
+{
+    TScratchDir dir;
+    dir.UseAsProject(QStringLiteral("T"));
+    dir.Write(QStringLiteral("first.txt"), QByteArray("first\r\n"));
+    QDir().mkpath(dir.File(QStringLiteral("folder.txt")));   // cannot be read as a text
+    OnModal(QStringLiteral("THNotesForm"), [&](QDialog& d) {
+        auto& f = static_cast<THNotesForm&>(d);
+        const QString caption = f.windowTitle();
+        ExpectMessage(QStringLiteral("Error"));
+        TestScript::Answer(QStringLiteral("open"), QVariant(dir.File(QStringLiteral("folder.txt"))));
+        f.Open1->trigger();
+        EXPECT_EQ(f.windowTitle(), caption);
+        EXPECT_EQ(f.Memo1->toPlainText(), QStringLiteral("first\n"));
+        // Save still writes the file the caption names.
+        Type(f, QStringLiteral("more"));
+        EXPECT_TRUE(f.Save1Click());
+        f.accept();
+    });
+    ShowNotepad(QStringLiteral("first.txt"));
+    EXPECT_EQ(dir.Read(QStringLiteral("first.txt")), QByteArray("first\r\nmore"));
+    EXPECT_TRUE(QFileInfo(dir.File(QStringLiteral("folder.txt"))).isDir());
+}
+
+TEST_F(NotepadTest, FailingDiskKeepsTheOldNotesFile)
+{
+    TScratchDir dir;
+    const QByteArray old("old notes\r\n");
+    dir.Write(QStringLiteral("notes.txt"), old);
+    const QString file = dir.File(QStringLiteral("notes.txt"));
+    const QStringList files = QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden);
+    const TLimitedRun run = RunWithFileSizeLimit(5, [&] { SaveNotesFile(file, QStringLiteral("new and longer notes\n")); });
+    EXPECT_TRUE(run.Threw);
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("notes.txt"))) << run.Message.toStdString();
+    EXPECT_TRUE(run.Message.contains(QStringLiteral("File too large"))) << run.Message.toStdString();
+    EXPECT_EQ(dir.Read(QStringLiteral("notes.txt")), old);
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden), files);
+    SaveNotesFile(file, QStringLiteral("caf\u00e9\n"));
+    EXPECT_EQ(dir.Read(QStringLiteral("notes.txt")), QByteArray("caf\xE9\r\n"));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "runtime/multimedia.h"
 #include "runtime/showmultform.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -120,6 +121,32 @@ TEST_F(MultimediaTest, TimedPictureWithSound)
     EXPECT_GE(closedAfter, 200);
     EXPECT_LT(closedAfter, 2500);
     EXPECT_TRUE(PendingSound.isEmpty());
+
+    // A sound longer than the display time: the window waits for its end,
+    // though the wait delivers the close timer.
+    bool upAtEnd = false;
+    QDialog* shown = nullptr;
+    SetWaveSink([&](const QString&, const QByteArray&) {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 700)
+            PumpEvents(10);
+        upAtEnd = shown && shown->isVisible();
+    });
+    OnModal(QStringLiteral("TShowMultForm"), [&](QDialog& d) {
+        shown = &d;
+        QElapsedTimer t;
+        t.start();
+        while (d.isVisible() && t.elapsed() < 3000)
+            PumpEvents(10);
+        closedAfter = t.elapsed();
+    });
+    ShowMultimedia(QStringLiteral("Info"), QStringLiteral("pic.bmp,ding.wav,1"));
+    EXPECT_TRUE(upAtEnd);
+    EXPECT_GE(closedAfter, 650);
+    EXPECT_LT(closedAfter, 2500);
+    SetWaveSink([&](const QString& f, const QByteArray&) { played << f; });
+    played.clear();
 
     // Duration 0: stays until Esc, Enter or a right click.
     for (int way = 0; way < 3; ++way) {
