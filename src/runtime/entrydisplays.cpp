@@ -1,5 +1,6 @@
 #include "runtime/entrydisplays.h"
 
+#include "model/processvalues.h"
 #include "platform/modal.h"
 #include "runtime/intdispform.h"
 #include "runtime/runpresentation.h"
@@ -18,6 +19,7 @@ void ResetEntryDisplayValues()
     gAboutDisplay = nullptr;
     SetTextEntryDisplay(nullptr);
 }
+QUENDRA_RESET_ROUTINE(ResetEntryDisplayValues)
 
 void ClampViewPort(TEntryDisplay& d)
 {

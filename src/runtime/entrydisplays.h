@@ -34,7 +34,7 @@ void ShowIntroduction(const TPresentation& presentation, const TProgramSettings&
 
 // The about box the introduction's About item opens (the author's about
 // box, mode 0) when one is installed here (tests install one); otherwise
-// the item opens the run-time about display.
+// the item opens the about display (ShowAbout).
 using TAboutDisplay = void (*)(const TAboutSpec& about, int mode);
 void SetIntroAboutDisplay(TAboutDisplay display);
 TAboutDisplay IntroAboutDisplay();

@@ -1,17 +1,11 @@
 #include "runtime/intdispform.h"
 
 #include "model/fileutil.h"
+#include "runtime/aboutbox.h"
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/richedit.h"
 #include "runtime/entrydisplays.h"
-
-// The about display lives in this library once it has moved here from the
-// authoring side; until then the About item needs an installed display.
-#if __has_include("runtime/aboutbox.h")
-#include "runtime/aboutbox.h"
-#define QUENDRA_RUNTIME_ABOUT 1
-#endif
 
 #include <QAction>
 #include <QFileInfo>
@@ -86,9 +80,5 @@ void TIntDispForm::MAboutClick()
         about(FPresentation.About, 0);
         return;
     }
-#ifdef QUENDRA_RUNTIME_ABOUT
-    ShowAbout(FPresentation.About, 0);
-#else
-    NotAvailableYet(tr("About"));
-#endif
+    ShowAbout(FPresentation.About, AboutModeAuthor);
 }

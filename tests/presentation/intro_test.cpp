@@ -96,10 +96,7 @@ TEST_F(IntroTest, SavingTheIntroductionEntry)
     EXPECT_FALSE(Dir.Exists(QStringLiteral("T.QXR")));
 }
 
-// Disabled: the entry file's whole-file rewrite (WriteWholeFile in the model,
-// over QSaveFile) reports success when the disk fills, leaving a cut file;
-// this passes once that rewrite goes through SaveWholeFile.
-TEST_F(IntroTest, DISABLED_SavingOnAFullDiskReportsTheFileAndKeepsTheOldOne)
+TEST_F(IntroTest, SavingOnAFullDiskReportsTheFileAndKeepsTheOldOne)
 {
     TPresentation p;
     SetPresentationDefaults(p);

@@ -407,6 +407,17 @@ TEST_F(DisplaysTest, IntroductionWithBarsMenuAndTextKeptAfterAbout)
     EXPECT_EQ(TestScript::Logged(QStringLiteral("help")).size(), 1);
     EXPECT_EQ(CurrentHelpFile(), QStringLiteral("/tool/help.htm"));   // restored
 
+    // Without a replacement, About opens the author's about box.
+    ResetEntryDisplayValues();
+    OnModal(QStringLiteral("TIntDispForm"), [](QDialog& dlg) {
+        auto& f = static_cast<TIntDispForm&>(dlg);
+        OnModal(QStringLiteral("TAboutBox"), [](QDialog& about) { about.accept(); });
+        f.MAbout->trigger();
+        EXPECT_EQ(f.RichEdit1->Text(), QStringLiteral("Hello display"));
+        dlg.reject();
+    });
+    ShowIntroduction(p, prog, Rtf);
+
     // About hidden without AboutEnabled; no help item without a help file;
     // no menu bar at all without UseMenuBar.
     p.AboutEnabled = false;
