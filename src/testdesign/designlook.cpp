@@ -3,7 +3,7 @@
 #include "model/ansi.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
-#include "model/savefile.h"
+#include "model/projectfiles.h"
 #include "platform/help.h"
 #include "platform/messages.h"
 
@@ -149,12 +149,7 @@ bool SaveRecord(const TTestConfig& record)
     const QString oldPrompt = MediaPrompt;
     TestConfig = record;
     try {
-        // The bytes SaveConfig writes, through the one save helper: the
-        // writer SaveConfig uses today reports success on a full disk and
-        // leaves the project file cut short, where this keeps the old file
-        // whole and reports the failure.
-        NoteFileWritten();
-        SaveWholeFile(ProjectPath, QByteArray(reinterpret_cast<const char*>(&TestConfig), int(sizeof TestConfig)));
+        SaveConfig();
         return true;
     } catch (const EQuendraError& e) {
         TestConfig = old;

@@ -79,6 +79,7 @@ TEST_F(PreviewTestCase, ATestTakenInTheToolLeavesTheSettingsAsStored)
         f.Button2->click();
         f.ContBitBtn->click();
     });
+    OnModal(QStringLiteral("TTResultsForm"), [](QDialog& d) { d.accept(); });
     PreviewTest();
     EXPECT_EQ(MessageTexts().value(0), QStringLiteral("1 questions(s) were passed.\r\n\r\rDo you want to retake them?"));
     EXPECT_EQ(CorrectCount, 2);
@@ -115,6 +116,7 @@ TEST_F(PreviewTestCase, QuitAndSaveLeavesTheSavedRunInTheProjectFolder)
         f.Button2->click();
         f.ContBitBtn->click();
     });
+    OnModal(QStringLiteral("TTResultsForm"), [](QDialog& d) { d.accept(); });
     PreviewTest();
     EXPECT_EQ(CorrectCount, 3);
     EXPECT_FALSE(Dir.Exists(QStringLiteral("MATHS.sav")));

@@ -41,6 +41,24 @@ void Click(QWidget* w)
     QApplication::sendEvent(w, &release);
 }
 
+// The entry file as it is at each call: the tests add entries after the
+// screen's store is set up, where a run's store is a snapshot taken at start.
+class TLiveEntryStore final : public TEntryStore {
+public:
+    explicit TLiveEntryStore(const QString& file) : FFile(file) {}
+    bool ReadEntry(const QString& name, const QString& source, QStringList& lines) const override
+    { return TFileEntryStore(FFile).ReadEntry(name, source, lines); }
+    bool ReadQuestionText(const QString& identifier, QStringList& text) const override
+    { return TFileEntryStore(FFile).ReadQuestionText(identifier, text); }
+    bool ReadIntroduction(QStringList& text) const override
+    { return TFileEntryStore(FFile).ReadIntroduction(text); }
+    void ListEntryNames(QStringList& names, const QString& source) const override
+    { TFileEntryStore(FFile).ListEntryNames(names, source); }
+
+private:
+    QString FFile;
+};
+
 class QuestionScreenTest : public QuendraTest {
 protected:
     void SetUp() override
@@ -49,7 +67,7 @@ protected:
         SetConfigDefaults();
         ResetRunState();
         Dir.UseAsProject(QStringLiteral("T"));
-        RunEntries = std::make_shared<TFileEntryStore>(EntryPath);
+        RunEntries = std::make_shared<TLiveEntryStore>(EntryPath);
         std::memset(&CurrentQuestion, 0, sizeof CurrentQuestion);
         CurrentQuestion.Identifier = QStringLiteral("Q1");
         CurrentQuestion.AnswerCount = 4;
