@@ -3,7 +3,6 @@
 #include "model/compiledtest.h"
 #include "model/entryfile.h"
 #include "model/entrytable.h"
-#include "model/processvalues.h"
 #include "runtime/runstate.h"
 
 TFileEntryStore::TFileEntryStore(const QString& file) : FTable(EntryTableOf(file)) {}
@@ -51,7 +50,3 @@ void TCompiledEntryStore::ListEntryNames(QStringList& names, const QString& sour
     if (FBlock)
         FBlock->ListEntryNames(names, source);
 }
-
-// The run state holds the entry store of the test being run; its reset is
-// registered with the stores.
-QUENDRA_RESET_ROUTINE(ResetRunState)

@@ -1,6 +1,7 @@
 // The run engine: start, question order, the main, retake and resume
 // cycles, the end of the run.
 #include "runtime/runengine.h"
+#include "model/processvalues.h"
 
 #include "model/errors.h"
 #include "model/fileutil.h"
@@ -286,6 +287,8 @@ void ResetRunEngine()
     RunFileDir.clear();
     SetRunBackdrop(nullptr);
 }
+
+QUENDRA_RESET_ROUTINE(ResetRunEngine)
 
 void RunTest(TRunScreens& screens)
 {

@@ -1,5 +1,6 @@
 #include "runtime/runstate.h"
 #include "runtime/entrystore.h"
+#include "model/processvalues.h"
 
 #include <QDateTime>
 #include <QTime>
@@ -65,3 +66,5 @@ void AddTestQuestion(const TQuestionRecord& record)
     copy.ChosenAnswer = 0;
     TestQuestionList.Add(&copy, sizeof copy);
 }
+
+QUENDRA_RESET_ROUTINE(ResetRunState)

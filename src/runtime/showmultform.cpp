@@ -127,6 +127,3 @@ void ResetMediaModule()
 } // namespace
 
 QUENDRA_RESET_ROUTINE(ResetMediaModule)
-// The run state too (runtime/runstate.cpp), with every program that can show
-// a test's pictures; entrystore.cpp registers it as well (kept once).
-QUENDRA_RESET_ROUTINE(ResetRunState)

@@ -2,23 +2,10 @@
 // The data-file lines dialog: five free lines written unchanged at the end
 // of every results report.
 
-#include <QDialog>
+#include "testdesign/fivelinesform.h"
 
-class QLineEdit;
-class QPushButton;
-
-class TDataFileFormat : public QDialog {
+class TDataFileFormat : public TFiveLinesForm {
     Q_OBJECT
 public:
     explicit TDataFileFormat(QWidget* parent = nullptr);
-
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    QLineEdit* Edit3;
-    QLineEdit* Edit4;
-    QLineEdit* Edit5;
-    QPushButton* SaveBtn;
-    QPushButton* CancelBtn;
-
-    void SaveBtnClick();
 };
