@@ -6,12 +6,14 @@
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/testconfig.h"
+#include "platform/colorcombo.h"
 #include "platform/colordialog.h"
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "platform/modal.h"
+#include "platform/textimport.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -30,44 +32,6 @@
 
 namespace {
 
-const char* const ColourNameList[] = {"clWindowText", "clBlack", "clMaroon", "clGreen", "clOlive", "clNavy",
-                                      "clPurple", "clTeal", "clGray", "clSilver", "clRed", "clLime", "clYellow",
-                                      "clBlue", "clFuchsia", "clAqua", "clWhite"};
-
-const char* const SizeList[] = {"8", "9", "10", "11", "12", "14", "16", "18", "20", "24", "36", "48", "72"};
-
-// The swatch of one colour item: the item rectangle in the list background,
-// the colour inside it 2 pixels in from every side and 3 more from the left.
-QRect SwatchRect(const QRect& item) { return item.adjusted(2 + 3, 2, -2, -2); }
-
-void PaintSwatch(QPainter& painter, const QRect& item, quint32 colour)
-{
-    const QRect r = SwatchRect(item);
-    painter.fillRect(r, ColourToQColor(colour));
-    painter.setPen(QColor(0x80, 0x80, 0x80));
-    painter.drawRect(r.adjusted(0, 0, -1, -1));
-}
-
-class TColorSwatchDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const bool selected = option.state & QStyle::State_Selected;
-        painter->fillRect(option.rect, option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
-        PaintSwatch(*painter, option.rect, index.data(Qt::UserRole).toUInt());
-    }
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return QSize(48, 18); }
-};
-
-// The hourglass while a format is applied, the arrow again afterwards, on
-// every way out.
-class TWaitCursor {
-public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* b = new QPushButton(caption, parent);
@@ -83,88 +47,11 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption)
     return l;
 }
 
-// A text file of the author's: UTF-8 when it is valid UTF-8, else
-// Windows-1252; line ends of any platform.
-QString DecodePlainText(QByteArray bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = AnsiToString(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    // The line end of the last line does not start another paragraph.
-    if (text.endsWith(u'\n'))
-        text.chop(1);
-    return text;
-}
-
-bool LooksLikeRtf(const QByteArray& bytes)
-{
-    qsizetype i = 0;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        i = 3;
-    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
-        ++i;
-    return bytes.mid(i, 5) == "{\\rtf";
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
 
-TColorCombo::TColorCombo(QWidget* parent) : QComboBox(parent)
-{
-    setItemDelegate(new TColorSwatchDelegate(this));
-    const quint32 windowText = QColorToColour(QApplication::palette().color(QPalette::Text));
-    for (const char* name : ColourNameList) {
-        quint32 value = TextToColor(QString::fromLatin1(name));
-        if (value & 0x80000000u)   // a system colour: its value on this desktop
-            value = windowText;
-        addItem(QString());
-        const int i = count() - 1;
-        setItemData(i, value, Qt::UserRole);
-        setItemData(i, QString::fromLatin1(name), Qt::ToolTipRole);
-        setItemData(i, QString::fromLatin1(name), Qt::AccessibleTextRole);
-    }
-    setMinimumWidth(54);
-}
-
-quint32 TColorCombo::ItemColour(int index) const { return itemData(index, Qt::UserRole).toUInt(); }
-
-int TColorCombo::IndexOfColour(quint32 colour) const
-{
-    for (int i = 1; i < count(); ++i)
-        if (ItemColour(i) == colour)
-            return i;
-    return count() > 0 && ItemColour(0) == colour ? 0 : -1;
-}
-
-void TColorCombo::paintEvent(QPaintEvent*)
-{
-    QStylePainter painter(this);
-    QStyleOptionComboBox opt;
-    initStyleOption(&opt);
-    opt.currentText.clear();
-    opt.currentIcon = QIcon();
-    painter.drawComplexControl(QStyle::CC_ComboBox, opt);
-    if (currentIndex() >= 0) {
-        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
-        PaintSwatch(painter, field, ItemColour(currentIndex()));
-    }
-}
-
-// ---------------------------------------------------------------------------
-
-QStringList TQuestEditForm::ColourNames()
-{
-    QStringList out;
-    for (const char* n : ColourNameList)
-        out << QString::fromLatin1(n);
-    return out;
-}
+QStringList TQuestEditForm::ColourNames() { return TColorCombo::ColourNames(); }
 
 TQuestEditForm::TQuestEditForm(QWidget* parent) : QDialog(parent)
 {
@@ -194,8 +81,7 @@ TQuestEditForm::TQuestEditForm(QWidget* parent) : QDialog(parent)
     sizeCombo->setObjectName(QStringLiteral("sizeCombo"));
     sizeCombo->setEditable(true);
     sizeCombo->setInsertPolicy(QComboBox::NoInsert);
-    for (const char* s : SizeList)
-        sizeCombo->addItem(QString::fromLatin1(s));
+    sizeCombo->addItems(FontSizeList());
     sizeCombo->setFixedWidth(50);
     Label3 = MakeLabel(TopPnl, "Label3", tr("Color"));
     ColorCombo = new TColorCombo(TopPnl);

@@ -7,26 +7,12 @@
 #include <QDialog>
 
 #include "model/projectfiles.h"
+#include "platform/colorcombo.h"
 #include "platform/richedit.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
-
-// The colour chooser of the editor: 17 colours shown as swatches only.
-class TColorCombo : public QComboBox {
-    Q_OBJECT
-public:
-    explicit TColorCombo(QWidget* parent = nullptr);
-    // The colour value (0x00BBGGRR) stored with item index.
-    quint32 ItemColour(int index) const;
-    // The item showing this colour, or -1. An exact basic colour is
-    // preferred over the window-text colour at the head of the list.
-    int IndexOfColour(quint32 colour) const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 class TQuestEditForm : public QDialog {
     Q_OBJECT

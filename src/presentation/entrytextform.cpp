@@ -5,11 +5,13 @@
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/testconfig.h"
+#include "platform/colorcombo.h"
 #include "platform/colordialog.h"
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
 #include "platform/messages.h"
 #include "platform/richedit.h"
+#include "platform/textimport.h"
 #include "presentation/formkit.h"
 
 #include <QApplication>
@@ -25,103 +27,6 @@
 #include <QStyledItemDelegate>
 #include <QStylePainter>
 #include <QVBoxLayout>
-
-namespace {
-
-const char* const ColourNameList[] = {"clWindowText", "clBlack", "clMaroon", "clGreen", "clOlive", "clNavy",
-                                      "clPurple", "clTeal", "clGray", "clSilver", "clRed", "clLime", "clYellow",
-                                      "clBlue", "clFuchsia", "clAqua", "clWhite"};
-const char* const SizeList[] = {"8", "9", "10", "11", "12", "14", "16", "18", "20", "24", "36", "48", "72"};
-
-// The item rectangle shrunk by 2 on each side, its left edge 3 further in.
-void PaintSwatch(QPainter& painter, const QRect& item, quint32 colour)
-{
-    const QRect r = item.adjusted(2 + 3, 2, -2, -2);
-    painter.fillRect(r, ColourToQColor(colour));
-}
-
-class TSwatchDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const bool selected = option.state & QStyle::State_Selected;
-        painter->fillRect(option.rect, option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
-        PaintSwatch(*painter, option.rect, index.data(Qt::UserRole).toUInt());
-    }
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return QSize(48, 18); }
-};
-
-class TWaitCursor {
-public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-QString DecodePlainText(QByteArray bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = AnsiToString(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    if (text.endsWith(u'\n'))
-        text.chop(1);
-    return text;
-}
-
-} // namespace
-
-TSwatchCombo::TSwatchCombo(QWidget* parent) : QComboBox(parent)
-{
-    setItemDelegate(new TSwatchDelegate(this));
-    const quint32 windowText = QColorToColour(QApplication::palette().color(QPalette::Text));
-    for (const char* name : ColourNameList) {
-        quint32 value = TextToColor(QString::fromLatin1(name));
-        if (value & 0x80000000u)
-            value = windowText;
-        addItem(QString());
-        const int i = count() - 1;
-        setItemData(i, value, Qt::UserRole);
-        setItemData(i, QString::fromLatin1(name), Qt::ToolTipRole);
-        setItemData(i, QString::fromLatin1(name), Qt::AccessibleTextRole);
-    }
-    setMinimumWidth(54);
-}
-
-QStringList TSwatchCombo::ColourNames()
-{
-    QStringList out;
-    for (const char* n : ColourNameList)
-        out << QString::fromLatin1(n);
-    return out;
-}
-
-quint32 TSwatchCombo::ItemColour(int index) const { return itemData(index, Qt::UserRole).toUInt(); }
-
-int TSwatchCombo::IndexOfColour(quint32 colour) const
-{
-    for (int i = 1; i < count(); ++i)
-        if (ItemColour(i) == colour)
-            return i;
-    return count() > 0 && ItemColour(0) == colour ? 0 : -1;
-}
-
-void TSwatchCombo::paintEvent(QPaintEvent*)
-{
-    QStylePainter painter(this);
-    QStyleOptionComboBox opt;
-    initStyleOption(&opt);
-    opt.currentText.clear();
-    painter.drawComplexControl(QStyle::CC_ComboBox, opt);
-    if (currentIndex() >= 0) {
-        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
-        PaintSwatch(painter, field, ItemColour(currentIndex()));
-    }
-}
 
 TEntryTextForm::TEntryTextForm(QWidget* parent) : QDialog(parent)
 {
@@ -143,10 +48,9 @@ TEntryTextForm::TEntryTextForm(QWidget* parent) : QDialog(parent)
     ComboBox2 = new QComboBox(top);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
     ComboBox2->setAccessibleName(tr("Size"));
-    for (const char* s : SizeList)
-        ComboBox2->addItem(QString::fromLatin1(s));
+    ComboBox2->addItems(FontSizeList());
     QLabel* colourLbl = MakeLabel(top, "Label3", tr("Color"));
-    ComboBox3 = new TSwatchCombo(top);
+    ComboBox3 = new TColorCombo(top);
     ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
     ComboBox3->setAccessibleName(tr("Color"));
     nameLbl->setBuddy(ComboBox1);

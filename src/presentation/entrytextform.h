@@ -8,22 +8,11 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "platform/colorcombo.h"
+
 class QGroupBox;
 class QPushButton;
 class TRichEdit;
-
-// The colour box: owner-drawn swatches of the standard colour names.
-class TSwatchCombo : public QComboBox {
-    Q_OBJECT
-public:
-    explicit TSwatchCombo(QWidget* parent = nullptr);
-    static QStringList ColourNames();
-    quint32 ItemColour(int index) const;
-    int IndexOfColour(quint32 colour) const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 class TEntryTextForm : public QDialog {
     Q_OBJECT
@@ -33,7 +22,7 @@ public:
     TRichEdit* RichEdit1;
     QComboBox* ComboBox1;      // font name
     QComboBox* ComboBox2;      // size
-    TSwatchCombo* ComboBox3;   // colour
+    TColorCombo* ComboBox3;   // colour
     QPushButton* BtnB;
     QPushButton* BtnI;
     QPushButton* Button1;      // "&Select All Text"
