@@ -1,5 +1,6 @@
 #include "presentation/tbackform.h"
 
+#include "runtime/background.h"
 #include "platform/modal.h"
 #include "platform/wiatile.h"
 
@@ -13,17 +14,12 @@ TTBackForm::TTBackForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TBackForm"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAccessibleName(tr("Background preview"));
-    ScreenPnl = new QWidget(this);
-    ScreenPnl->setObjectName(QStringLiteral("ScreenPnl"));
-    wiaTile1 = new TwiaTile(ScreenPnl);
-    wiaTile1->setObjectName(QStringLiteral("wiaTile1"));
-    wiaTile1->setAccessibleName(tr("Wallpaper"));
-    wiaTile1->hide();
-    Image1 = new QLabel(ScreenPnl);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setScaledContents(true);
-    Image1->setAccessibleName(tr("Picture"));
-    Image1->hide();
+    {
+        const TBackgroundScreen screen = MakeBackgroundScreen(this);
+        ScreenPnl = screen.ScreenPnl;
+        wiaTile1 = screen.wiaTile1;
+        Image1 = screen.Image1;
+    }
     for (QWidget* w : {ScreenPnl, static_cast<QWidget*>(wiaTile1), static_cast<QWidget*>(Image1)})
         w->installEventFilter(this);
     if (const QScreen* s = QGuiApplication::primaryScreen())

@@ -124,3 +124,20 @@ TBackgroundResult ApplyBackground(const TBackground& background, const TBackgrou
         ShowInfo(message);
     return result;
 }
+
+TBackgroundScreen MakeBackgroundScreen(QWidget* parent)
+{
+    TBackgroundScreen screen;
+    screen.ScreenPnl = new QWidget(parent);
+    screen.ScreenPnl->setObjectName(QStringLiteral("ScreenPnl"));
+    screen.wiaTile1 = new TwiaTile(screen.ScreenPnl);
+    screen.wiaTile1->setObjectName(QStringLiteral("wiaTile1"));
+    screen.wiaTile1->setAccessibleName(QCoreApplication::translate("Background", "Wallpaper"));
+    screen.wiaTile1->hide();
+    screen.Image1 = new QLabel(screen.ScreenPnl);
+    screen.Image1->setObjectName(QStringLiteral("Image1"));
+    screen.Image1->setScaledContents(true);
+    screen.Image1->setAccessibleName(QCoreApplication::translate("Background", "Picture"));
+    screen.Image1->hide();
+    return screen;
+}

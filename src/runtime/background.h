@@ -35,6 +35,10 @@ struct TBackgroundScreen {
     TwiaTile* wiaTile1 = nullptr;
 };
 
+// Makes the three controls as children of parent, named as above, the
+// picture and the wallpaper hidden until a background needs them.
+TBackgroundScreen MakeBackgroundScreen(QWidget* parent);
+
 enum class TBackgroundResult {
     Shown,            // the background is shown as designed
     ColourInstead,    // the file was missing or unreadable: reported, colour shown

@@ -50,18 +50,13 @@ TScreenDisplayForm::TScreenDisplayForm(QWidget* parent) : QDialog(parent)
     StatusPnl->setFixedHeight(16);
     StatusPnl->hide();
 
-    ScreenPnl = new QWidget(this);
-    ScreenPnl->setObjectName(QStringLiteral("ScreenPnl"));
+    {
+        const TBackgroundScreen screen = MakeBackgroundScreen(this);
+        ScreenPnl = screen.ScreenPnl;
+        wiaTile1 = screen.wiaTile1;
+        Image1 = screen.Image1;
+    }
     ScreenPnl->setAccessibleName(tr("Screen"));
-    wiaTile1 = new TwiaTile(ScreenPnl);
-    wiaTile1->setObjectName(QStringLiteral("wiaTile1"));
-    wiaTile1->setAccessibleName(tr("Wallpaper"));
-    wiaTile1->hide();
-    Image1 = new QLabel(ScreenPnl);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setScaledContents(true);
-    Image1->setAccessibleName(tr("Picture"));
-    Image1->hide();
     TextPnl = new QFrame(ScreenPnl);
     TextPnl->setObjectName(QStringLiteral("TextPnl"));
     TextPnl->setAccessibleName(tr("Text window"));

@@ -14,17 +14,12 @@ TTutBackForm::TTutBackForm(const TProgramSettings& program, QWidget* parent)
     setObjectName(QStringLiteral("TutBackForm"));
     setWindowTitle(program.ProgramTitle.str());
     setAccessibleName(tr("Test background"));
-    ScreenPnl = new QWidget(this);
-    ScreenPnl->setObjectName(QStringLiteral("ScreenPnl"));
-    wiaTile1 = new TwiaTile(ScreenPnl);
-    wiaTile1->setObjectName(QStringLiteral("wiaTile1"));
-    wiaTile1->setAccessibleName(tr("Wallpaper"));
-    wiaTile1->hide();
-    Image1 = new QLabel(ScreenPnl);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setScaledContents(true);
-    Image1->setAccessibleName(tr("Picture"));
-    Image1->hide();
+    {
+        const TBackgroundScreen screen = MakeBackgroundScreen(this);
+        ScreenPnl = screen.ScreenPnl;
+        wiaTile1 = screen.wiaTile1;
+        Image1 = screen.Image1;
+    }
     // The backdrop never takes the focus from the windows of the run.
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
