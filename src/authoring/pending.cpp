@@ -20,3 +20,8 @@ void DefineHyperlinks(const QByteArray& /*rtf*/)
 {
     NotAvailableYet(QCoreApplication::translate("Commands", "Define HyperText Information"));
 }
+
+void HypertextUtilities()
+{
+    NotAvailableYet(QCoreApplication::translate("Commands", "HyperText Utilities"));
+}
