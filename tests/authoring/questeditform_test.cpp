@@ -230,7 +230,13 @@ TEST_F(QuestEditTest, HyperlinkDefinitionTakesTheEditorDownAndBringsItBack)
         f.RichEdit1->SetText(QStringLiteral("Kept across"));
         f.Button10->click();
     });
-    ExpectMessage(QStringLiteral("Information"));
+    // The hyperlink window shows the text as it stands in the editor.
+    OnModal(QStringLiteral("Thypaddform"), [](QDialog& d) {
+        auto* text = d.findChild<TRichEdit*>(QStringLiteral("RichEdit1"));
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->Text().trimmed(), QStringLiteral("Kept across"));
+        d.accept();
+    });
     OnModal(QStringLiteral("TQuestEditForm"), [](QDialog& d) {
         auto& f = static_cast<TQuestEditForm&>(d);
         EXPECT_EQ(f.RichEdit1->Text(), QStringLiteral("Kept across"));
