@@ -5,7 +5,10 @@
 #include "platform/richedit.h"
 #include "presentation/hypentryform.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTextCursor>
 
 void AttachTest::Menu(const char* className, std::function<void(TAttachMenuForm&)> act)
 {
@@ -34,4 +37,17 @@ QStringList AttachTest::Stored(const QString& name, const QString& source)
     QStringList lines;
     ReadEntry(EntryPath, name, source, lines);
     return lines;
+}
+
+void PressAt(TRichEdit* edit, int pos)
+{
+    QTextCursor c(edit->document());
+    c.setPosition(pos);
+    const QPoint at = edit->cursorRect(c).center() + QPoint(2, 0);
+    const QPoint global = edit->viewport()->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit->viewport(), &release);
+    PumpEvents();
 }

@@ -18,3 +18,8 @@ protected:
     // The lines of the stored entry (empty when there is none).
     static QStringList Stored(const QString& name, const QString& source);
 };
+
+class TRichEdit;
+// A real left press (and release) on the character at pos of the control's
+// text; the events it posts are run.
+void PressAt(TRichEdit* edit, int pos);

@@ -39,20 +39,7 @@ protected:
         QuestionBuffer.TextBackColor = 0x00C0FFFF;   // light yellow
     }
 
-    // A real left press on the character at pos of the window's text.
-    static void PressAt(Thypaddform& f, int pos)
-    {
-        QTextCursor c(f.RichEdit1->document());
-        c.setPosition(pos);
-        const QPoint at = f.RichEdit1->cursorRect(c).center() + QPoint(2, 0);
-        QMouseEvent press(QEvent::MouseButtonPress, at, f.RichEdit1->viewport()->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(f.RichEdit1->viewport(), &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, f.RichEdit1->viewport()->mapToGlobal(at),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(f.RichEdit1->viewport(), &release);
-        PumpEvents();
-    }
+    static void PressAt(Thypaddform& f, int pos) { ::PressAt(f.RichEdit1, pos); }
 
     // The hyperlink window over the question; act runs inside it.
     static void Window(std::function<void(Thypaddform&)> act)

@@ -61,3 +61,52 @@ TEST_F(HyperlinkPhraseEditTest, OnTheRichTextControl)
 }
 
 } // namespace
+
+namespace {
+
+// The phrase at each caret position of an RTF text, as the control gives it.
+QString PhraseAt(TRichEdit& edit, int caret)
+{
+    edit.SetSelStart(caret);
+    return GetHyperlinkPhrase(edit);
+}
+
+TEST_F(HyperlinkPhraseEditTest, RunsAcrossParagraphsLineBreaksAndTheEndsOfTheText)
+{
+    TRichEdit edit;
+    // The underline runs on over a paragraph end and over a line break: each
+    // break ends the phrase, so no phrase holds a line end.
+    edit.LoadFromStream("{\\rtf1\\ansi Go \\ul over\\par the\\line top\\ulnone  now\\par}");
+    ASSERT_EQ(edit.Text(), QStringLiteral("Go over\nthe\ntop now"));
+    for (int c = 3; c <= 6; ++c)
+        EXPECT_EQ(PhraseAt(edit, c), QStringLiteral("over")) << c;
+    EXPECT_EQ(PhraseAt(edit, 7), QString());   // the paragraph end itself
+    for (int c = 8; c <= 10; ++c)
+        EXPECT_EQ(PhraseAt(edit, c), QStringLiteral("the")) << c;
+    for (int c = 12; c <= 14; ++c)
+        EXPECT_EQ(PhraseAt(edit, c), QStringLiteral("top")) << c;
+    EXPECT_EQ(PhraseAt(edit, 16), QString());
+
+    // A run at the very start and one at the very end of the text.
+    edit.LoadFromStream("{\\rtf1\\ansi \\ul Start\\ulnone  middle \\ul end}");
+    ASSERT_EQ(edit.Text(), QStringLiteral("Start middle end"));
+    EXPECT_EQ(PhraseAt(edit, 0), QStringLiteral("Start"));
+    EXPECT_EQ(PhraseAt(edit, 4), QStringLiteral("Start"));
+    EXPECT_EQ(PhraseAt(edit, 13), QStringLiteral("end"));
+    EXPECT_EQ(PhraseAt(edit, 15), QStringLiteral("end"));
+    EXPECT_EQ(PhraseAt(edit, 16), QString());   // after the last character
+    EXPECT_EQ(edit.SelStart(), 16);
+    EXPECT_EQ(edit.SelLength(), 0);
+
+    // A tab inside the underline ends the run as well; 31 underlined
+    // characters at a line start give their first 30, after a blank 29.
+    const QString run = QStringLiteral("abcdefghijklmnopqrstuvwxyz01234");
+    edit.LoadFromStream("{\\rtf1\\ansi \\ul one\\tab two\\ulnone\\par\r\n\\ul " + run.toLatin1()
+                        + "\\ulnone\\par\r\nx \\ul " + run.toLatin1() + "\\ulnone\\par}");
+    EXPECT_EQ(PhraseAt(edit, 1), QStringLiteral("one"));
+    EXPECT_EQ(PhraseAt(edit, 5), QStringLiteral("two"));
+    EXPECT_EQ(PhraseAt(edit, 8 + 30), run.left(30));
+    EXPECT_EQ(PhraseAt(edit, 8 + 32 + 2 + 5), run.left(29));
+}
+
+} // namespace
