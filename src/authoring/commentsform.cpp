@@ -107,6 +107,8 @@ TCommentsForm::TCommentsForm(QWidget* parent) : QDialog(parent)
     for (int g = 0; g < GroupCount; ++g)
         SetMark(g + 1, TestConfig.GroupFeedbackDefined[g]);
     RadioButtons[0]->setFocus();
+    adjustSize();
+    CentreOnScreen(this);
 }
 
 bool TCommentsForm::Marked(int tag) const

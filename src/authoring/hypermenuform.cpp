@@ -44,6 +44,8 @@ Thypermenuform::Thypermenuform(QWidget* parent) : QDialog(parent)
     connect(deleteBtn, &QPushButton::clicked, this, [this] { done(mrDelete); });
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     UpdateButtons();
+    adjustSize();
+    CentreOnScreen(this);
 }
 
 void Thypermenuform::UpdateButtons()

@@ -16,14 +16,14 @@ namespace {
 
 // Cancels the next dialog of the class, after checking that the menu under
 // it is out of sight and the dialog itself on the screen.
-void CancelNext(const char* className)
+void CancelNext(const char* className, const char* button = "CancelBtn")
 {
-    TestScript::OnModal(QString::fromLatin1(className), [](QDialog& d) {
+    TestScript::OnModal(QString::fromLatin1(className), [button](QDialog& d) {
         const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
         EXPECT_TRUE(desktop.contains(d.frameGeometry().center()));
         QWidget* menu = d.parentWidget();
         EXPECT_TRUE(menu && menu->isVisible() && !desktop.intersects(menu->frameGeometry()));
-        Child<QPushButton>(d, "CancelBtn")->click();
+        Child<QPushButton>(d, button)->click();
     });
 }
 
@@ -120,7 +120,7 @@ TEST_F(MenusTest, TheResultsMenuOffersWhatTheFunctionsUse)
         PressAndExpectBack(results, "InputBtn");
         CancelNext("TDataFileFormat");
         PressAndExpectBack(results, "OutputBtn");
-        CancelNext("TCommentsForm");
+        CancelNext("TCommentsForm", "BitBtn1");
         PressAndExpectBack(results, "FeedbackBtn");
         Child<QPushButton>(results, "CloseBtn")->click();
     });
