@@ -4,15 +4,27 @@
 #include "attachtest.h"
 
 #include "authoring/attachments.h"
+#include "authoring/commentsform.h"
+#include "authoring/hypaddform.h"
+#include "authoring/hypermenuform.h"
+#include "authoring/hypmenuform.h"
 #include "authoring/qinfomenuform.h"
+#include "authoring/questhypmenuform.h"
 #include "model/entryfile.h"
 #include "platform/help.h"
 #include "platform/richedit.h"
+#include "presentation/formkit.h"
 #include "presentation/hypentryform.h"
 
+#include <QAbstractButton>
+#include <QDir>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -229,6 +241,53 @@ TEST_F(InfoMenuTest, FileNameProposals)
     EXPECT_EQ(ProposeFileName(QStringLiteral("gone.bmp"), QStringLiteral("*.jpg"), QStringLiteral("*.bmp")),
               QStringLiteral("pic.jpg"));
     EXPECT_EQ(ProposeFileName(QStringLiteral("gone.wav"), QStringLiteral("*.wav")), QString());
+}
+
+TEST_F(InfoMenuTest, AFailedSaveKeepsTheMenuAndTheFile)
+{
+    SetEntries(CommandEntryBytes("Q1^INFO^", "INFO", 3, "old.wav"));
+    const QByteArray before = Entries();
+    TImmutableFile locked(Dir.File(QStringLiteral("MATHS.QXR")));
+    if (!locked.Active())
+        GTEST_SKIP() << "the file system cannot lock a file";
+    Menu("TQInfoMenuForm", [](TAttachMenuForm& f) {
+        f.RadioButton1->click();
+        f.Button1->click();
+    });
+    TypeText(QStringLiteral("Cannot be stored"), DisplayModeText);
+    Menu("TQInfoMenuForm", [](TAttachMenuForm& f) {
+        ExpectMessage(QStringLiteral("Error"));
+        f.OKBtn->click();
+        // The error names the entry file; the menu keeps its state.
+        EXPECT_TRUE(MessageTexts().last().contains(QStringLiteral("MATHS"))) << MessageTexts().last().toStdString();
+        EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(f.DefinedKind, 1);
+        f.CancelBtn->click();
+    });
+    EXPECT_TRUE(EditAttachment(QStringLiteral("Q1^INFO^")));
+    EXPECT_EQ(Entries(), before);
+    EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files), QStringList({"MATHS.QXR"}));
+}
+
+TEST_F(InfoMenuTest, EveryControlOfTheFormsHasAnAccessibleName)
+{
+    std::vector<std::unique_ptr<QWidget>> forms;
+    forms.emplace_back(new TQInfoMenuForm);
+    forms.emplace_back(new TQuestHypMenuForm);
+    forms.emplace_back(new THypMenuForm);
+    forms.emplace_back(new TCommentsForm);
+    forms.emplace_back(new Thypaddform);
+    forms.emplace_back(new Thypermenuform);
+    for (const auto& form : forms) {
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            const QString name = w->objectName();
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+                EXPECT_EQ(b->accessibleName(), AccessibleCaption(b->text())) << name.toStdString();
+            } else if (qobject_cast<QLineEdit*>(w) || qobject_cast<TRichEdit*>(w) || name.startsWith(u"Panel")) {
+                EXPECT_FALSE(w->accessibleName().isEmpty()) << name.toStdString();
+            }
+        }
+    }
 }
 
 } // namespace
