@@ -32,7 +32,7 @@ bool GetGraphicCommand(QString& command, QString& graphic, int& duration)
 {
     TGetGraphicForm form(MediaDialogParent());
     form.Edit1->setText(graphic);
-    form.Edit2->setText(QString::number(duration));
+    form.Edit2->setText(QString::number(qBound(0, duration, 9999)));
     form.UpdateView();
     if (ShowModal(form) != QDialog::Accepted)
         return false;

@@ -45,7 +45,7 @@ bool GetGraphicAudioCommand(QString& command, QString& graphic, QString& sound, 
     TGetGrAudioForm form(MediaDialogParent());
     form.Edit1->setText(graphic);
     form.Edit2->setText(sound);
-    form.Edit3->setText(QString::number(duration));
+    form.Edit3->setText(QString::number(qBound(0, duration, 9999)));
     form.UpdateView();
     if (ShowModal(form) != QDialog::Accepted)
         return false;

@@ -53,6 +53,7 @@ TMediaSlot& TGetMediaForm::AddTypedSlot(const QString& caption, int maxLength)
     layout->addWidget(slot.Edit);
     FRows->addWidget(slot.Group);
     connect(slot.Edit, &QLineEdit::textChanged, this, &TGetMediaForm::UpdateView);
+    FTabChain << slot.Edit;
     Slots << slot;
     return Slots.last();
 }
@@ -65,7 +66,8 @@ TMediaSlot& TGetMediaForm::AddFileSlot(const QString& caption, const QStringList
     slot.Masks = masks;
     slot.List = new QListWidget(slot.Group);
     slot.List->setObjectName(QStringLiteral("FileListBox") + QString::fromLatin1(n));
-    slot.List->setAccessibleName(tr("Files of the project directory"));
+    slot.List->setAccessibleName(tr("Files of the project directory") + QStringLiteral(": ")
+                                 + AccessibleCaption(caption));
     slot.List->setMinimumHeight(110);
     // Two "Find File" buttons in one dialog get different accelerators.
     slot.FindBtn = MakeButton(slot.Group, ("FindFileBtn" + n).constData(),
@@ -75,6 +77,7 @@ TMediaSlot& TGetMediaForm::AddFileSlot(const QString& caption, const QStringList
     row->addWidget(slot.List, 1);
     row->addWidget(slot.FindBtn, 0, Qt::AlignTop);
     layout->addLayout(row);
+    FTabChain << slot.List << slot.FindBtn;
     connect(slot.List, &QListWidget::itemClicked, this, [this, index](QListWidgetItem* i) { FileListClick(index, i); });
     connect(slot.List, &QListWidget::itemActivated, this, [this, index](QListWidgetItem* i) { FileListClick(index, i); });
     connect(slot.FindBtn, &QPushButton::clicked, this, [this, index] { FindFileClick(index); });
@@ -90,6 +93,7 @@ QLineEdit* TGetMediaForm::AddTextRow(const char* editName, const QString& label,
     row->addWidget(lbl);
     row->addWidget(edit, 1);
     FRows->addLayout(row);
+    FTabChain << edit;
     return edit;
 }
 
@@ -111,6 +115,10 @@ void TGetMediaForm::FinishLayout()
     buttons->addWidget(CancelBtn);
     buttons->addWidget(HelpBtn);
     FRows->addLayout(buttons);
+    // Tab walks the rows top to bottom, then the buttons.
+    FTabChain << BitBtn1 << OKBtn << CancelBtn << HelpBtn;
+    for (int i = 0; i + 1 < FTabChain.size(); ++i)
+        setTabOrder(FTabChain[i], FTabChain[i + 1]);
     setMinimumWidth(440);
     RefreshLists();
     UpdateView();

@@ -91,6 +91,7 @@ protected:
     QVBoxLayout* FRows = nullptr;
 
 private:
+    QList<QWidget*> FTabChain;   // the rows' controls, top to bottom
     bool FInDurationExit = false;
     int FHelpContext = 0;
 };

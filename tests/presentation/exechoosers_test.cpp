@@ -9,6 +9,15 @@
 #include "presentation/getexeform.h"
 #include "presentation/getwinexeform.h"
 #include "presentation/mediachoosers.h"
+#include "platform/help.h"
+#include "platform/testscript.h"
+#include "presentation/getaudioform.h"
+#include "presentation/getgraphicform.h"
+#include "presentation/getgraudioform.h"
+#include "presentation/getmidiform.h"
+#include "presentation/getvideoform.h"
+
+#include <memory>
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -172,6 +181,38 @@ TEST_F(ExeChooserTest, OkWithoutAddKeepsTheStoredCommand)
     ASSERT_TRUE(ChooseExecutableCommand(command, type));
     EXPECT_EQ(type, 4);
     EXPECT_EQ(command, QStringLiteral("/usr/bin/true,-x"));
+}
+
+TEST_F(ExeChooserTest, HelpContextsAndTabOrder)
+{
+    std::vector<std::pair<std::unique_ptr<TGetMediaForm>, int>> forms;
+    forms.emplace_back(new TGetGraphicForm, 520);
+    forms.emplace_back(new TGetAudioForm, 530);
+    forms.emplace_back(new TGetGrAudioForm, 560);
+    forms.emplace_back(new TGetMidiForm, 580);
+    forms.emplace_back(new TGetVideoForm, 570);
+    forms.emplace_back(new TGetExeForm, 545);
+    forms.emplace_back(new TGetWinExeForm, 546);
+    forms.emplace_back(new TGetHTMForm, 547);
+    for (auto& [form, context] : forms) {
+        EXPECT_EQ(HelpContextOf(form.get()), context);
+        ExpectMessage(QStringLiteral("Error"));   // no help file here: its message
+        form->HelpBtn->click();
+        EXPECT_TRUE(TestScript::Logged(QStringLiteral("help")).last().endsWith(QStringLiteral("#%1").arg(context)));
+    }
+    EXPECT_EQ(HelpContextOf(std::make_unique<TExeChoiceForm>().get()), 540);
+    EXPECT_EQ(HelpContextOf(std::make_unique<TExe2ChoiceForm>().get()), 425);
+    // Tab walks the rows from the top, then the buttons.
+    TGetGrAudioForm f;
+    QStringList chain;
+    QWidget* w = f.Edit1;
+    do {
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_") && w->focusPolicy() & Qt::TabFocus)
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != f.Edit1);
+    EXPECT_EQ(chain, QStringList({"Edit1", "FileListBox1", "FindFileBtn1", "Edit2", "FileListBox2", "FindFileBtn2",
+                                  "Edit3", "BitBtn1", "OKBtn", "CancelBtn", "HelpBtn"}));
 }
 
 } // namespace
