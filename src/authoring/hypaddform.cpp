@@ -32,6 +32,8 @@ Thypaddform::Thypaddform(QWidget* parent) : QDialog(parent)
     RichEdit1->setAccessibleName(tr("Question text"));
     RichEdit1->SetReadOnlyDisplay(true);
     RichEdit1->SetScrollBars(true, false);
+    // Every mouse button defines the phrase at the caret; no menu comes up.
+    RichEdit1->setContextMenuPolicy(Qt::NoContextMenu);
     BitBtn1 = MakeButton(this, "BitBtn1", tr("&Close"));
     Button1 = MakeButton(this, "Button1", tr("&Show All"));
     Button2 = MakeButton(this, "Button2", tr("&Delete"));

@@ -2,6 +2,7 @@
 // attachment shown during a run, for a person to look at. Runs only when
 // QUENDRA_SCREENSHOTS names a folder, on a real display (Xvfb).
 #include "attachtest.h"
+#include "../platform/testmedia.h"
 
 #include "authoring/attachments.h"
 #include "authoring/commentsform.h"
@@ -43,7 +44,8 @@ TEST_F(AttachShots, MenusHyperlinkWindowAndARun)
     TestConfig.GroupFeedbackDefined[3] = true;
     TestConfig.GroupFeedbackDefined[10] = true;
     SaveConfig();
-    SetQuestions(RecordBytes({"Q1", 4, 2, 0x00E0FFFF, false, true, false, false}));
+    SetQuestions(RecordBytes({"Q1", 4, 2, 0x00E0FFFF, false, true, false, true}));
+    Dir.Write(QStringLiteral("delta.bmp"), TestMedia::Encode(TestMedia::Pattern(320, 240), "BMP"));
     SetEntries(QuestEntryBytes("Q1", {"{\\rtf1\\ansi\\fs28 Which river flows through \\ul Cairo\\ulnone ?\\par",
                                       "See the \\ul map of the Nile delta\\ulnone  first.\\par", "}"})
                + CommandEntryBytes("GROUP 3 FEEDBACK", "COMMS", 13, "tips.txt"));
@@ -59,6 +61,16 @@ TEST_F(AttachShots, MenusHyperlinkWindowAndARun)
     TypeText(QStringLiteral("The Nile flows through Cairo on its way to the sea."), 1);
     Menu("TQInfoMenuForm", [](TAttachMenuForm& m) { m.OKBtn->click(); });
     EditAttachment(QStringLiteral("Q1^INFO^"));
+    Menu("TQInfoMenuForm", [](TAttachMenuForm& m) {
+        m.RadioButton2->click();
+        m.Button2->click();
+    });
+    OnModal(QStringLiteral("TGetGraphicForm"), [](QDialog& d) {
+        Shoot(QStringLiteral("graphicdialog"));
+        d.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    Menu("TQInfoMenuForm", [](TAttachMenuForm& m) { m.OKBtn->click(); });
+    EditAttachment(QStringLiteral("Q1^WG^"));
 
     OnModal(QStringLiteral("Thypaddform"), [](QDialog& d) {
         auto& f = static_cast<Thypaddform&>(d);
@@ -109,6 +121,10 @@ TEST_F(AttachShots, MenusHyperlinkWindowAndARun)
             w.reject();
         });
         PressAt(f.RichEdit1, 27);
+        OnModal(QStringLiteral("TShowMultForm"), [](QDialog& w) {
+            Shoot(QStringLiteral("run-wrongfeedback"));
+            w.reject();
+        });
         f.Button1->click();
         f.ContBitBtn->click();
     });
