@@ -18,7 +18,9 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -288,6 +290,26 @@ TEST_F(InfoMenuTest, EveryControlOfTheFormsHasAnAccessibleName)
             }
         }
     }
+}
+
+TEST_F(InfoMenuTest, TheKeyboardAloneChoosesAKindAndItsAddButton)
+{
+    Menu("TQInfoMenuForm", [](TAttachMenuForm& f) {
+        f.activateWindow();
+        QApplication::setActiveWindow(&f);
+        f.RadioButton1->setFocus();
+        PumpEvents();
+        // The arrow keys move between the kinds and check them.
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(f.RadioButton1, &down);
+        EXPECT_TRUE(f.RadioButton2->isChecked());
+        EXPECT_EQ(f.SelectedKind, 2);
+        EXPECT_TRUE(f.Button2->isEnabled());
+        EXPECT_FALSE(f.Button1->isEnabled());
+        EXPECT_EQ(f.CancelBtn->text(), QStringLiteral("&Cancel"));
+        f.CancelBtn->click();
+    });
+    EXPECT_FALSE(EditAttachment(QStringLiteral("Q1^INFO^")));
 }
 
 } // namespace
