@@ -12,8 +12,11 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTextDocument>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -162,35 +165,34 @@ void ToRecord(const TPlanetsDisplay& d, TEntryDisplay& e)
     e.VPHeight = d.Height;
 }
 
-void WriteEntry(const TPlanetsEntry& e)
+QString TextKey(const QString& source, const QString& name) { return source + u'/' + name; }
+
+const QStringList& TextOf(const TPlanetsTexts& texts, const QString& key)
+{
+    const auto it = texts.constFind(key);
+    if (it == texts.constEnd())
+        throw EConvertError(QStringLiteral("The sample has no text for %1").arg(key));
+    return *it;
+}
+
+void WriteEntry(const TPlanetsEntry& e, const TPlanetsTexts& texts)
 {
     const QString name = QString::fromLatin1(e.Name), source = QString::fromLatin1(e.Source);
     if (e.Type == 1 || e.Type == 5) {
         TEntryDisplay display;
         ToRecord(e.Display, display);
-        AppendDisplayEntry(EntryPath, name, e.Type, source, StoredLines(DisplayRtf(e.Display)), display);
+        AppendDisplayEntry(EntryPath, name, e.Type, source, TextOf(texts, TextKey(source, name)), display);
     } else {
         AppendCommandEntry(EntryPath, name, e.Type, source, QString::fromLatin1(e.Value));
     }
 }
 
-} // namespace
+const QString IntroName = QStringLiteral("^INTRODUCTION^");
 
-void WritePlanetsSample(const QString& folder)
+// The project as the author makes it, into the open project's files (which
+// do not exist yet).
+void WriteProject(const TPlanetsTexts& texts)
 {
-    const QString dir = QDir(folder).absolutePath() + u'/';
-    if (!QDir::setCurrent(dir))
-        throw EInOutError(QStringLiteral("Cannot open the folder %1").arg(dir));
-    ProjectDir = dir;
-    ProjectPath = dir + QStringLiteral("PLANETS.QXJ");
-    EntryPath = dir + QStringLiteral("PLANETS.QXR");
-    QuestionPath = dir + QStringLiteral("PLANETS.QXQ");
-    SetProjectBaseName(QStringLiteral("PLANETS"));
-    // The project starts anew: the writers below append.
-    for (const QString& f : {ProjectPath, EntryPath, QuestionPath})
-        if (QFile::exists(f) && !QFile::remove(f))
-            throw EInOutError(QStringLiteral("Cannot replace %1").arg(f));
-
     SetConfigDefaults();
     SaveConfig();
 
@@ -200,7 +202,7 @@ void WritePlanetsSample(const QString& folder)
     QSet<int> written;
     for (const TPlanetsQuestion& q : PlanetsQuestions()) {
         const QString id = QString::fromLatin1(q.Identifier);
-        AppendQuestionEntry(EntryPath, id, StoredLines(QuestionRtf(q)));
+        AppendQuestionEntry(EntryPath, id, TextOf(texts, TextKey(SourceQuest, id)));
         std::memset(&QuestionBuffer, 0, sizeof QuestionBuffer);
         QuestionBuffer.Identifier = id;
         QuestionBuffer.AnswerCount = int(q.Answers.size());
@@ -215,7 +217,7 @@ void WritePlanetsSample(const QString& folder)
                               && stem.contains(QStringLiteral("\\ul ") + name + QStringLiteral("\\ul0"));
             if (!own && !link)
                 continue;
-            WriteEntry(e);
+            WriteEntry(e, texts);
             written.insert(i);
             QuestionBuffer.HasInformation = QuestionBuffer.HasInformation || name.endsWith(QStringLiteral("^INFO^"));
             QuestionBuffer.HasExplanation = QuestionBuffer.HasExplanation || name.endsWith(QStringLiteral("^EXP^"));
@@ -228,13 +230,62 @@ void WritePlanetsSample(const QString& folder)
     // introduction, as the design dialogs save them.
     for (int i = 0; i < int(entries.size()); ++i)
         if (!written.contains(i))
-            WriteEntry(entries[size_t(i)]);
+            WriteEntry(entries[size_t(i)], texts);
     SetTestDesign(TestConfig);
     SaveConfig();
     SetProgramDesign(TestConfig.Presentation, TestConfig.Program);
-    AppendIntroEntry(EntryPath, StoredLines(IntroductionRtf()));
+    AppendIntroEntry(EntryPath, TextOf(texts, TextKey(SourceIntro, IntroName)));
     SaveConfig();
 }
+
+void UseProject(const QString& dir)
+{
+    ProjectDir = dir;
+    ProjectPath = dir + QStringLiteral("PLANETS.QXJ");
+    EntryPath = dir + QStringLiteral("PLANETS.QXR");
+    QuestionPath = dir + QStringLiteral("PLANETS.QXQ");
+    SetProjectBaseName(QStringLiteral("PLANETS"));
+}
+
+} // namespace
+
+TPlanetsTexts PlanetsStoredTexts()
+{
+    TPlanetsTexts texts;
+    for (const TPlanetsQuestion& q : PlanetsQuestions())
+        texts.insert(TextKey(SourceQuest, QString::fromLatin1(q.Identifier)), StoredLines(QuestionRtf(q)));
+    for (const TPlanetsEntry& e : PlanetsEntries())
+        if (e.Type == 1 || e.Type == 5)
+            texts.insert(TextKey(QString::fromLatin1(e.Source), QString::fromLatin1(e.Name)),
+                         StoredLines(DisplayRtf(e.Display)));
+    texts.insert(TextKey(SourceIntro, IntroName), StoredLines(IntroductionRtf()));
+    return texts;
+}
+
+void WritePlanetsFiles(const QString& folder, const TPlanetsTexts& texts)
+{
+    const QString dir = QDir(folder).absolutePath() + u'/';
+    QTemporaryDir scratch(dir + QStringLiteral(".make-planets-XXXXXX"));
+    if (!scratch.isValid() || !QDir::setCurrent(scratch.path()))
+        throw EInOutError(QStringLiteral("Cannot create a scratch folder in %1: %2").arg(dir, scratch.errorString()));
+    UseProject(scratch.path() + u'/');
+    try {
+        WriteProject(texts);
+    } catch (...) {
+        QDir::setCurrent(dir);
+        throw;
+    }
+    // All three are complete: each replaces its old file in one step.
+    for (const char* name : {"PLANETS.QXJ", "PLANETS.QXQ", "PLANETS.QXR"}) {
+        const QString from = scratch.filePath(QString::fromLatin1(name)), to = dir + QString::fromLatin1(name);
+        if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+            throw EInOutError(QStringLiteral("Cannot replace %1: %2").arg(to, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    QDir::setCurrent(dir);
+    UseProject(dir);
+}
+
+void WritePlanetsSample(const QString& folder) { WritePlanetsFiles(folder, PlanetsStoredTexts()); }
 
 QStringList PlanetsMediaFiles()
 {

@@ -5,6 +5,8 @@
 
 #include "planets.h"
 
+#include "../common/failingdisk.h"
+
 #include "model/entryfile.h"
 #include "model/projectfiles.h"
 #include "model/testconfig.h"
@@ -100,6 +102,27 @@ TEST_F(PlanetsTest, CommittedProjectFilesAreWhatTheGeneratorWrites)
     QStringList ids;
     ASSERT_TRUE(ListIdentifiers(ids));
     EXPECT_EQ(ids.mid(0, 3), QStringList({"SUN-01", "MARS-01", "JUPITER-01"}));   // the tutorial's three
+}
+
+TEST_F(PlanetsTest, AFailingDiskLeavesTheOldSampleFilesWhole)
+{
+    CopySample();
+    const TPlanetsTexts texts = PlanetsStoredTexts();   // the texts are made before the child starts
+    const QStringList before = SampleFiles();
+    // 4000 bytes: the project file fails; 8000: the entry file fails.
+    for (const qint64 limit : {4000, 8000}) {
+        SCOPED_TRACE(limit);
+        const TLimitedRun run = RunWithFileSizeLimit(limit, [&] { WritePlanetsFiles(Dir.Path(), texts); });
+        EXPECT_TRUE(run.Exited);
+        ASSERT_TRUE(run.Threw);
+        EXPECT_TRUE(run.Message.contains(limit == 4000 ? QStringLiteral("PLANETS.QXJ") : QStringLiteral("PLANETS.QXR")))
+            << run.Message.toStdString();
+        for (const char* f : {"PLANETS.QXJ", "PLANETS.QXQ", "PLANETS.QXR"})
+            EXPECT_TRUE(Dir.Read(QString::fromLatin1(f)) == ReadAll(SampleDir() + QString::fromLatin1(f))) << f;
+        QStringList now = QDir(Dir.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        now.sort();
+        EXPECT_EQ(now.join(u' ').toStdString(), before.join(u' ').toStdString());   // no scratch folder left
+    }
 }
 
 TEST_F(PlanetsTest, EveryNamedFileIsThereAndNothingElse)
