@@ -137,7 +137,19 @@ def space_picture():
 
 
 def wallpaper_tile():
-    img = starfield(64, 64, 3, 14)
+    """A 128 x 128 tile of faint stars: large and sparse enough that the
+    repeat does not show as a grid."""
+    rnd = random.Random(3)
+    img = Image.new("RGB", (128, 128), SPACE)
+    d = ImageDraw.Draw(img)
+    for _ in range(22):
+        x, y = rnd.randrange(128), rnd.randrange(128)
+        b = rnd.randrange(70, 200)
+        d.point((x, y), fill=(b, b, min(255, b + 20)))
+    for _ in range(3):
+        x, y = rnd.randrange(1, 127), rnd.randrange(1, 127)
+        d.point((x, y), fill=(240, 240, 255))
+        d.point([(x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)], fill=(110, 110, 140))
     return img
 
 
@@ -185,17 +197,17 @@ def speak(out, text, work):
     raw = os.path.join(work, "raw.wav")
     run("espeak-ng", "-v", "en-gb", "-s", "145", "-w", raw, text)
     # 16 kHz mono 16-bit PCM: small, and every audio output takes it.
-    run("sox", raw, "-r", "16000", "-c", "1", "-b", "16", out)
+    run("sox", "-R", "-D", raw, "-r", "16000", "-c", "1", "-b", "16", out)
 
 
 def chime(out, notes, work):
     parts = []
     for k, (freq, length) in enumerate(notes):
         p = os.path.join(work, "n%d.wav" % k)
-        run("sox", "-n", "-r", "16000", "-c", "1", "-b", "16", p, "synth", str(length), "pluck", str(freq),
+        run("sox", "-R", "-n", "-r", "16000", "-c", "1", "-b", "16", p, "synth", str(length), "pluck", str(freq),
             "fade", "0", str(length), str(length * 0.9), "vol", "0.6")
         parts.append(p)
-    run("sox", *parts, out)
+    run("sox", "-R", *parts, out)
 
 
 def spoken_after_chime(out, notes, text, work):
@@ -203,7 +215,7 @@ def spoken_after_chime(out, notes, text, work):
     v = os.path.join(work, "voice.wav")
     chime(c, notes, work)
     speak(v, text, work)
-    run("sox", c, v, out)
+    run("sox", "-R", c, v, out)
 
 
 def midi_tune(out):
