@@ -161,6 +161,18 @@ TEST_F(PlanetsTest, EveryNamedFileIsThereAndNothingElse)
     EXPECT_TRUE(EntrySourceExists(EntryPath, SourceQuest));
 }
 
+TEST_F(PlanetsTest, TheBuildPutsTheSampleBesideThePrograms)
+{
+    const QString shipped = QStringLiteral(QUENDRA_BIN_DIR "/samples/PLANETS/");
+    QStringList there = QDir(shipped).entryList(QDir::Files | QDir::Hidden);
+    there.sort();
+    EXPECT_EQ(there.join(u' ').toStdString(), SampleFiles().join(u' ').toStdString());
+    for (const QString& f : SampleFiles()) {
+        EXPECT_TRUE(ReadAll(shipped + f) == ReadAll(SampleDir() + f)) << f.toStdString();
+        EXPECT_EQ(QFileInfo(shipped + f).isExecutable(), QFileInfo(SampleDir() + f).isExecutable()) << f.toStdString();
+    }
+}
+
 TEST_F(PlanetsTest, EveryMediaFileIsOfAKindThePlayersTake)
 {
     for (const QString& f : PlanetsMediaFiles()) {
