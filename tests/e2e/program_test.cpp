@@ -108,6 +108,9 @@ TEST_F(PlanetsTest, SelectedCompiledMadeIntoAProgramAndTaken)
     ASSERT_EQ(test.Questions.size(), 12u);
     std::memset(&TestConfig, 0, sizeof TestConfig);
     UseCompiledTest(test, QStringLiteral("PLANETS"), Dir.Path());
+    // The test's Help button opens its own help file, beside the program.
+    EXPECT_EQ(QFileInfo(TestHelpFile()).canonicalFilePath(),
+              QFileInfo(Dir.File(QStringLiteral("planets-help.htm"))).canonicalFilePath());
     TScriptedStudent player = Student();
     RunTest(player);
     {
