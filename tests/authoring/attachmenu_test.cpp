@@ -10,6 +10,8 @@
 #include "authoring/hypmenuform.h"
 #include "authoring/qinfomenuform.h"
 #include "authoring/questhypmenuform.h"
+#include "authoring/taddtextform.h"
+#include "model/projectfiles.h"
 #include "model/entryfile.h"
 #include "platform/help.h"
 #include "platform/richedit.h"
@@ -21,10 +23,12 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -310,6 +314,28 @@ TEST_F(InfoMenuTest, TheKeyboardAloneChoosesAKindAndItsAddButton)
         f.CancelBtn->click();
     });
     EXPECT_FALSE(EditAttachment(QStringLiteral("Q1^INFO^")));
+}
+
+TEST_F(InfoMenuTest, TheQuestionDialogMarksTheRowTheMenuSaved)
+{
+    SetEntries(QuestEntryBytes("Q1", {"{\\rtf1\\ansi Text\\par", "}"}));
+    const QByteArray record = RecordBytes({"Q1", 4, 2});
+    std::memcpy(&QuestionBuffer, record.constData(), 55);
+    OnModal(QStringLiteral("TTAddTextForm"), [](QDialog& d) { static_cast<TTAddTextForm&>(d).Button3->click(); });
+    Menu("TQInfoMenuForm", [](TAttachMenuForm& f) {
+        EXPECT_EQ(f.EntryName, QStringLiteral("Q1^INFO^"));
+        f.Button1->click();
+    });
+    TypeText(QStringLiteral("Some information"), DisplayModeText);
+    Menu("TQInfoMenuForm", [](TAttachMenuForm& f) { f.OKBtn->click(); });
+    OnModal(QStringLiteral("TTAddTextForm"), [](QDialog& d) {
+        auto& f = static_cast<TTAddTextForm&>(d);
+        EXPECT_EQ(f.Panel1->text(), TTAddTextForm::CheckMark());
+        f.BitBtn1->click();
+    });
+    EXPECT_TRUE(RunQuestionDialog(false));
+    EXPECT_TRUE(QuestionBuffer.HasInformation);
+    EXPECT_EQ(EntryNames(Entries()), QStringList({"Q1/QUEST", "Q1^INFO^/INFO"}));
 }
 
 } // namespace
