@@ -78,6 +78,9 @@ TDesignAboutForm::TDesignAboutForm(QWidget* parent) : QDialog(parent)
         l->setBuddy(buddy);
         return l;
     };
+    for (QLineEdit* e : {BoxTitleEdit, ProgNameEdit, VersionEdit, AuthorEdit})
+        e->setMinimumWidth(300);
+    IconGrpBx->setMaximumWidth(220);
     auto* texts = new QFormLayout;
     texts->addRow(label("Label1", tr("C&aption :"), BoxTitleEdit), BoxTitleEdit);
     texts->addRow(label("Label2", tr("&Program"), ProgNameEdit), ProgNameEdit);

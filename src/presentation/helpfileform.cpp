@@ -78,6 +78,9 @@ void THelpfileForm::Load(const TProgramSettings& program)
     FillProjectFileList(FileListBox1, HelpFilePatterns());
     const QString file = Program.HelpFile.str();
     Edit1->setText(file.isEmpty() ? QStringLiteral("*.HLP") : file);
+    const auto found = FileListBox1->findItems(file, Qt::MatchFixedString);
+    if (!file.isEmpty() && !found.isEmpty())
+        FileListBox1->setCurrentItem(found.first());
     const int topic = Program.HelpContext.get();
     Edit2->setText(QString::number(topic > 0 ? topic : 1));
 }

@@ -322,3 +322,62 @@ TEST_F(PresentationRunTest, TheTestsHelpFileOpensAtItsTopic)
 }
 
 } // namespace
+
+#include "runtime/runpresentation.h"
+
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+// The about box as a test run shows it at its start, over the run's
+// backdrop, for a person to look at (QUENDRA_SCREENSHOTS on a display).
+TEST_F(PresentationRunTest, AboutDisplayOfATestRunShot)
+{
+    const QString shots = qEnvironmentVariable("QUENDRA_SCREENSHOTS");
+    if (shots.isEmpty() || QGuiApplication::platformName() == u"offscreen")
+        GTEST_SKIP() << "set QUENDRA_SCREENSHOTS and run on a display";
+    QImage icon(48, 48, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    {
+        QPainter p(&icon);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(QColor(0x80, 0, 0x80));
+        p.drawEllipse(2, 2, 44, 44);
+        p.setPen(Qt::white);
+        p.setFont(QFont(QStringLiteral("DejaVu Sans"), 20, QFont::Bold));
+        p.drawText(icon.rect(), Qt::AlignCenter, QStringLiteral("G"));
+    }
+    Dir.Write(QStringLiteral("geo.ico"), Encoded(icon, "ICO"));
+    TestConfig.Program.UseIcon = true;
+    TestConfig.Program.IconFile = QStringLiteral("geo.ico");
+    TestConfig.Program.BackgroundColor = 0x00806040u;
+    TAboutSpec& a = TestConfig.Presentation.About;
+    a.ShowWhen = 0;
+    a.UseIcon = true;
+    a.IconFile = QStringLiteral("geo.ico");
+    a.Caption = QStringLiteral("About the Geography quiz");
+    a.ProgramName = QStringLiteral("Rivers and Mountains");
+    a.VersionText = QStringLiteral("Version 2, autumn term");
+    a.AuthorText = QStringLiteral("Mr B. Jones");
+    a.Comment[0] = QStringLiteral("Fifteen questions on the rivers and mountains of Europe.");
+    a.Comment[1] = QStringLiteral("Take your time: there is no clock.");
+    class TShootingStudent : public TPresentingStudent {
+    public:
+        QWidget* CreateBackdrop() override
+        {
+            TScriptedStudent::CreateBackdrop();
+            return CreateProgramBackdrop();
+        }
+    } s;
+    s.Actions = {QStringLiteral("right")};
+    OnModal(QStringLiteral("TAboutBox"), [shots](QDialog& d) {
+        EXPECT_FALSE(d.windowIcon().isNull());
+        PumpEvents(600);
+        QGuiApplication::primaryScreen()->grabWindow(0).save(shots + QStringLiteral("/aboutrun.png"));
+        d.accept();
+    });
+    RunTest(s);
+}
+
+} // namespace
