@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cstring>
+
 QStringList TProgConfigForm::IconPatterns()
 {
     return {QStringLiteral("*.ICO"), QStringLiteral("*.PNG"), QStringLiteral("*.BMP")};
