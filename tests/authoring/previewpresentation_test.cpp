@@ -86,3 +86,42 @@ TEST_F(PreviewPresentationTest, ThePreViewPlaysTheProgramPresentationInOrder)
 }
 
 } // namespace
+
+#include "model/entryfile.h"
+#include "presentation/progconfigform.h"
+#include "presentation/programconfig.h"
+
+#include <QCheckBox>
+#include <cstring>
+
+namespace {
+
+TEST_F(PreviewPresentationTest, AnEntryFileThatCannotBeWrittenKeepsTheConfigurationOpen)
+{
+    SetConfigDefaults();
+    TestConfig.Presentation.IntroEnabled = true;
+    AppendIntroEntry(EntryPath, {QStringLiteral("{\\rtf1 Welcome\\par"), QStringLiteral("}")});
+    const QByteArray entries = Entries();
+    const TTestConfig kept = TestConfig;
+    TImmutableFile lock(Dir.File(QStringLiteral("MATHS.QXR")));
+    if (!lock.Active())
+        GTEST_SKIP() << "this file system cannot make a file immutable";
+    ExpectMessage(QStringLiteral("Error"));
+    bool stayed = false;
+    OnModal(QStringLiteral("TProgConfigForm"), [&](QDialog& d) {
+        auto& f = static_cast<TProgConfigForm&>(d);
+        ASSERT_TRUE(f.IntroChkBx->isChecked());
+        f.IntroChkBx->click();   // the introduction entry is to be deleted
+        f.BitBtn1->click();
+        stayed = f.isVisible();
+        f.BitBtn2->click();
+    });
+    EXPECT_FALSE(ProgramConfigDialog(TestConfig.Presentation, TestConfig.Program, EntryPath));
+    EXPECT_TRUE(stayed);
+    ASSERT_EQ(MessageTexts().size(), 1);
+    EXPECT_TRUE(MessageTexts().first().contains(QStringLiteral("MATHS.QXR"))) << MessageTexts().first().toStdString();
+    EXPECT_EQ(Entries(), entries);
+    EXPECT_EQ(std::memcmp(&kept, &TestConfig, sizeof kept), 0);
+}
+
+} // namespace
