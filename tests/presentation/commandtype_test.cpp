@@ -270,3 +270,191 @@ TEST_F(DesignAboutTest, IconRules)
 }
 
 } // namespace
+
+#include "presentation/exe2choiceform.h"
+#include "presentation/exechoiceform.h"
+#include "presentation/getaudioform.h"
+#include "presentation/getexeform.h"
+#include "presentation/getgraphicform.h"
+#include "presentation/getgraudioform.h"
+#include "presentation/gethtmform.h"
+
+namespace {
+
+// "Define" runs the media dialog of the checked kind, preset with the
+// stored file or the first project file of the kind.
+TEST_F(CommandTypeTest, DefineRunsTheMediaDialogOfTheKind)
+{
+    Dir.Write(QStringLiteral("old.bmp"), "b");
+    Dir.Write(QStringLiteral("pic.jpg"), "j");
+    Dir.Write(QStringLiteral("ding.wav"), "w");
+    Dir.Write(QStringLiteral("tune.mid"), "m");
+    Command.CommandType = 9;
+    Command.ProgramText = QStringLiteral("view notes.txt");
+    Command.CommandValue = QStringLiteral("view notes.txt");
+
+    // A graphic instead of the stored program: the first "*.jpg" is offered.
+    OnModal(QStringLiteral("TCommandTypeForm"), [](QDialog& d) {
+        auto& f = static_cast<TCommandTypeForm&>(d);
+        EXPECT_TRUE(f.RBType4->isChecked());
+        f.RBType2->click();
+        TestScript::OnModal(QStringLiteral("TGetGraphicForm"), [](QDialog& g) {
+            auto& graphic = static_cast<TGetGraphicForm&>(g);
+            EXPECT_EQ(graphic.Edit1->text(), QStringLiteral("pic.jpg"));
+            graphic.Edit1->setText(QStringLiteral("old.bmp"));
+            graphic.Edit2->setText(QStringLiteral("25"));
+            graphic.OKBtn->click();
+        });
+        f.GraphBtn->click();
+        f.OKBtn->click();
+    });
+    ASSERT_TRUE(DefineOpeningCommand(Command));
+    EXPECT_EQ(Command.CommandType.get(), 2);
+    EXPECT_EQ(Command.Graphic.str(), QStringLiteral("old.bmp"));
+    EXPECT_EQ(Command.Duration.get(), 25);
+    EXPECT_EQ(Command.CommandValue.str(), QStringLiteral("old.bmp,25"));
+    EXPECT_TRUE(Command.ProgramText.IsEmpty());
+
+    // Graphic and sound: the stored graphic is not the type's, so the
+    // presets are the first picture and the first "*.wav".
+    OnModal(QStringLiteral("TCommandTypeForm"), [](QDialog& d) {
+        auto& f = static_cast<TCommandTypeForm&>(d);
+        EXPECT_TRUE(f.RBType2->isChecked());
+        f.RBType6->click();
+        TestScript::OnModal(QStringLiteral("TGetGrAudioForm"), [](QDialog& g) {
+            auto& ga = static_cast<TGetGrAudioForm&>(g);
+            EXPECT_EQ(ga.Edit1->text(), QStringLiteral("pic.jpg"));
+            EXPECT_EQ(ga.Edit2->text(), QStringLiteral("ding.wav"));
+            ga.Edit2->setText(QStringLiteral("tune.mid"));
+            ga.Edit3->setText(QStringLiteral("40"));
+            ga.OKBtn->click();
+        });
+        f.GraphAudioBtn->click();
+        f.OKBtn->click();
+    });
+    ASSERT_TRUE(DefineOpeningCommand(Command));
+    EXPECT_EQ(Command.CommandType.get(), 6);
+    EXPECT_EQ(Command.MixGraphic.str(), QStringLiteral("pic.jpg"));
+    EXPECT_EQ(Command.MixSound.str(), QStringLiteral("tune.mid"));
+    EXPECT_TRUE(Command.Graphic.IsEmpty());
+    EXPECT_EQ(Command.CommandValue.str(), QStringLiteral("pic.jpg,tune.mid,40"));
+
+    // A voice; the dialog cancelled first changes nothing.
+    OnModal(QStringLiteral("TCommandTypeForm"), [](QDialog& d) {
+        auto& f = static_cast<TCommandTypeForm&>(d);
+        f.RBType3->click();
+        TestScript::OnModal(QStringLiteral("TGetAudioForm"), [](QDialog& g) {
+            static_cast<TGetAudioForm&>(g).CancelBtn->click();
+        });
+        f.VoiceBtn->click();
+        EXPECT_FALSE(f.DefinedHere);
+        TestScript::OnModal(QStringLiteral("TGetAudioForm"), [](QDialog& g) {
+            auto& a = static_cast<TGetAudioForm&>(g);
+            EXPECT_EQ(a.Edit1->text(), QStringLiteral("ding.wav"));
+            a.OKBtn->click();
+        });
+        f.VoiceBtn->click();
+        f.OKBtn->click();
+    });
+    ASSERT_TRUE(DefineClosingCommand(Command));
+    EXPECT_EQ(Command.CommandType.get(), 3);
+    EXPECT_EQ(Command.Voice.str(), QStringLiteral("ding.wav"));
+    EXPECT_EQ(Command.CommandValue.str(), QStringLiteral("ding.wav"));
+    EXPECT_TRUE(Command.MixGraphic.IsEmpty());
+}
+
+TEST_F(CommandTypeTest, ExecutablesGoThroughTheChoosers)
+{
+    // The opening command: the two-way chooser, a program with parameters.
+    OnModal(QStringLiteral("TCommandTypeForm"), [](QDialog& d) {
+        auto& f = static_cast<TCommandTypeForm&>(d);
+        TestScript::OnModal(QStringLiteral("TExe2ChoiceForm"), [](QDialog& c) {
+            auto& chooser = static_cast<TExe2ChoiceForm&>(c);
+            TestScript::OnModal(QStringLiteral("TGetExeForm"), [](QDialog& e) {
+                auto& exe = static_cast<TGetExeForm&>(e);
+                exe.Edit1->setText(QStringLiteral("sh"));
+                exe.Edit2->setText(QStringLiteral("-c true"));
+                exe.OKBtn->click();
+            });
+            chooser.AddBtn1->click();
+            chooser.OKBtn->click();
+        });
+        f.ExeBtn->click();
+        f.OKBtn->click();
+    });
+    ASSERT_TRUE(DefineOpeningCommand(Command));
+    EXPECT_EQ(Command.CommandType.get(), 4);
+    EXPECT_EQ(Command.ProgramText.str(), QStringLiteral("sh,-c true"));
+    EXPECT_EQ(Command.CommandValue.str(), QStringLiteral("sh,-c true"));
+
+    // The closing command: the three-way chooser, an HTML page.
+    OnModal(QStringLiteral("TCommandTypeForm"), [](QDialog& d) {
+        auto& f = static_cast<TCommandTypeForm&>(d);
+        TestScript::OnModal(QStringLiteral("TExeChoiceForm"), [](QDialog& c) {
+            auto& chooser = static_cast<TExeChoiceForm&>(c);
+            TestScript::OnModal(QStringLiteral("TGetHTMForm"), [](QDialog& h) {
+                auto& html = static_cast<TGetHTMForm&>(h);
+                html.Edit1->setText(QStringLiteral("end.htm"));
+                html.OKBtn->click();
+            });
+            chooser.RadioButton3->click();
+            chooser.AddBtn3->click();
+            chooser.OKBtn->click();
+        });
+        f.ExeBtn->click();
+        f.OKBtn->click();
+    });
+    ASSERT_TRUE(DefineClosingCommand(Command));
+    EXPECT_EQ(Command.CommandType.get(), 10);
+    EXPECT_EQ(Command.CommandValue.str(), QStringLiteral("end.htm"));
+
+    // A chooser left without "Add" defines nothing: with no program stored
+    // the form refuses OK.
+    std::memset(&Command, 0, sizeof Command);
+    ExpectMessage(QStringLiteral("Error"));
+    OnModal(QStringLiteral("TCommandTypeForm"), [](QDialog& d) {
+        auto& f = static_cast<TCommandTypeForm&>(d);
+        TestScript::OnModal(QStringLiteral("TExe2ChoiceForm"), [](QDialog& c) {
+            static_cast<TExe2ChoiceForm&>(c).OKBtn->click();
+        });
+        f.ExeBtn->click();
+        EXPECT_FALSE(f.DefinedHere);
+        f.OKBtn->click();
+        EXPECT_TRUE(f.isVisible());
+        f.CancelBtn->click();
+    });
+    EXPECT_FALSE(DefineOpeningCommand(Command));
+    EXPECT_EQ(MessageTexts().last(), QStringLiteral("No Executable File has been defined."));
+}
+
+TEST_F(CommandTypeTest, ATooLongGraphicAndSoundFromTheDialogIsRefused)
+{
+    const QString graphic = QString(120, u'g') + QStringLiteral(".bmp");
+    const QString sound = QString(100, u's') + QStringLiteral(".wav");
+    Dir.Write(graphic, "b");
+    Dir.Write(sound, "w");
+    Command.CommandType = 2;
+    Command.Graphic = QStringLiteral("a.bmp");
+    Command.CommandValue = QStringLiteral("a.bmp,5");
+    const TCommandSpec kept = Command;
+    ExpectMessage(QStringLiteral("Error"));
+    OnModal(QStringLiteral("TCommandTypeForm"), [&](QDialog& d) {
+        auto& f = static_cast<TCommandTypeForm&>(d);
+        f.RBType6->click();
+        TestScript::OnModal(QStringLiteral("TGetGrAudioForm"), [&](QDialog& g) {
+            auto& ga = static_cast<TGetGrAudioForm&>(g);
+            ga.Edit1->setText(graphic);
+            ga.Edit2->setText(sound);
+            ga.Edit3->setText(QStringLiteral("50"));
+            ga.OKBtn->click();
+        });
+        f.GraphAudioBtn->click();
+        EXPECT_FALSE(f.DefinedHere);
+        f.CancelBtn->click();
+    });
+    EXPECT_FALSE(DefineOpeningCommand(Command));
+    EXPECT_TRUE(MessageTexts().last().startsWith(QStringLiteral("The command ") + graphic + u',' + sound + QStringLiteral(",50 is longer than 200 characters.")));
+    EXPECT_EQ(std::memcmp(&kept, &Command, sizeof kept), 0);
+}
+
+} // namespace

@@ -330,3 +330,73 @@ TEST_F(ProgConfigTest, HelpFileDialogRules)
 }
 
 } // namespace
+
+#include "presentation/commandtypeform.h"
+#include "presentation/exechoiceform.h"
+#include "presentation/getgraphicform.h"
+#include "presentation/getwinexeform.h"
+
+namespace {
+
+TEST_F(ProgConfigTest, CommandsDefinedThroughTheMediaDialogsLieByteExactInTheProjectFile)
+{
+    Dir.Write(QStringLiteral("pic.jpg"), "j");
+    Dir.Write(QStringLiteral("notes.txt"), "n");
+    SaveConfig();
+    const QByteArray before = Dir.Read(QStringLiteral("MATHS.QXJ"));
+    ASSERT_TRUE(RunConfig([](TProgConfigForm& f) {
+        f.OpenChkBx->click();
+        TestScript::OnModal(QStringLiteral("TCommandTypeForm"), [](QDialog& d) {
+            auto& c = static_cast<TCommandTypeForm&>(d);
+            EXPECT_EQ(c.GroupBox1->title(), QStringLiteral(" Opening Command Type "));
+            c.RBType2->click();
+            TestScript::OnModal(QStringLiteral("TGetGraphicForm"), [](QDialog& g) {
+                auto& graphic = static_cast<TGetGraphicForm&>(g);
+                EXPECT_EQ(graphic.Edit1->text(), QStringLiteral("pic.jpg"));
+                graphic.Edit2->setText(QStringLiteral("30"));
+                graphic.OKBtn->click();
+            });
+            c.GraphBtn->click();
+            c.OKBtn->click();
+        });
+        f.OpenBtn->click();
+        f.CloseChkBx->click();
+        TestScript::OnModal(QStringLiteral("TCommandTypeForm"), [](QDialog& d) {
+            auto& c = static_cast<TCommandTypeForm&>(d);
+            EXPECT_EQ(c.GroupBox1->title(), QStringLiteral(" Closing Command Type "));
+            TestScript::OnModal(QStringLiteral("TExeChoiceForm"), [](QDialog& e) {
+                auto& chooser = static_cast<TExeChoiceForm&>(e);
+                chooser.RadioButton2->click();
+                TestScript::OnModal(QStringLiteral("TGetWinExeForm"), [](QDialog& w) {
+                    auto& win = static_cast<TGetWinExeForm&>(w);
+                    win.Edit1->setText(QStringLiteral("view notes.txt"));
+                    win.OKBtn->click();
+                });
+                chooser.AddBtn2->click();
+                chooser.OKBtn->click();
+            });
+            c.ExeBtn->click();
+            c.OKBtn->click();
+        });
+        f.CloseBtn->click();
+        f.BitBtn1->click();
+    }));
+    constexpr int Opening = PresentationAt + 617;
+    constexpr int Closing = PresentationAt + 1628;
+    QByteArray expected = before;
+    Put(expected, PresentationAt + 616, Byte(1));
+    Put(expected, Opening + 0, Le16(2));
+    Put(expected, Opening + 2, Text("pic.jpg"));
+    Put(expected, Opening + 807, Le16(30));
+    Put(expected, Opening + 809, Text("pic.jpg,30"));
+    Put(expected, PresentationAt + 1627, Byte(1));
+    Put(expected, Closing + 0, Le16(9));
+    Put(expected, Closing + 606, Text("view notes.txt"));
+    Put(expected, Closing + 809, Text("view notes.txt"));
+    const QByteArray after = Dir.Read(QStringLiteral("MATHS.QXJ"));
+    ASSERT_EQ(after.size(), expected.size());
+    for (int i = 0; i < after.size(); ++i)
+        ASSERT_EQ(after[i], expected[i]) << "byte " << i;
+}
+
+} // namespace
