@@ -458,3 +458,61 @@ TEST_F(CommandTypeTest, ATooLongGraphicAndSoundFromTheDialogIsRefused)
 }
 
 } // namespace
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+
+namespace {
+
+// The about display in mode 0, as "&View" shows it: with an icon file of the
+// project (a real .ICO), and without one.
+TEST_F(DesignAboutTest, ViewShowsTheAboutBoxWithAndWithoutItsIcon)
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(QColor(0xC0, 0x20, 0x20));
+    QByteArray ico;
+    QBuffer buffer(&ico);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "ICO"));
+    Dir.Write(QStringLiteral("logo.ico"), ico);
+    About.UseIcon = true;
+    About.IconFile = QStringLiteral("logo.ico");
+    About.ProgramName = QStringLiteral("Maths");
+    int shown = 0;
+    OnModal(QStringLiteral("TDesignAboutForm"), [&](QDialog& d) {
+        auto& f = static_cast<TDesignAboutForm&>(d);
+        TestScript::OnModal(QStringLiteral("TAboutBox"), [&](QDialog& b) {
+            auto& box = static_cast<TAboutBox&>(b);
+            EXPECT_FALSE(box.ProgramIcon->isHidden());
+            const QImage icon = box.ProgramIcon->pixmap().toImage();
+            ASSERT_FALSE(icon.isNull());
+            EXPECT_EQ(QColor(icon.pixel(icon.width() / 2, icon.height() / 2)), QColor(0xC0, 0x20, 0x20));
+            EXPECT_GT(box.ProductName->x(), box.ProgramIcon->geometry().right());
+            ++shown;
+            box.OKButton->click();
+        });
+        f.ViewBtn->click();
+        f.UseIconChkBox->click();
+        TestScript::OnModal(QStringLiteral("TAboutBox"), [&](QDialog& b) {
+            auto& box = static_cast<TAboutBox&>(b);
+            EXPECT_TRUE(box.ProgramIcon->isHidden());
+            EXPECT_EQ(box.ProductName->x(), 8);
+            EXPECT_EQ(box.ProductName->width(), box.Panel1->width() - 16);
+            ++shown;
+            box.OKButton->click();
+        });
+        f.ViewBtn->click();
+        // The icon ticked again but its file gone: only the message.
+        f.UseIconChkBox->click();
+        QFile::remove(Dir.File(QStringLiteral("logo.ico")));
+        TestScript::AnswerMessage(QStringLiteral("Error"));
+        f.ViewBtn->click();
+        f.CancelBtn->click();
+    });
+    EXPECT_FALSE(DesignAboutBox(About));
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(MessageTexts(), QStringList({"The Icon file logo.ico is missing"}));
+}
+
+} // namespace
