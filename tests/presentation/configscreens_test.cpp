@@ -19,8 +19,10 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include <cstring>
 
@@ -83,6 +85,23 @@ TEST_F(ConfigScreensTest, ConfigurationDialogsAndAboutBox)
         TestScript::OnModal(QStringLiteral("TCommandTypeForm"), [](QDialog& c) {
             c.move(80, 80);
             Shoot(QStringLiteral("commandtype"));
+            // The keyboard alone: Alt+D presses the one enabled "Define".
+            if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+                c.reject();
+                return;
+            }
+            bool defined = false;
+            TestScript::OnModal(QStringLiteral("TGetGraphicForm"), [&](QDialog& g) {
+                defined = true;
+                Shoot(QStringLiteral("getgraphic"));
+                g.reject();
+            });
+            c.activateWindow();
+            PumpEvents(300);
+            QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+d")});
+            for (int i = 0; i < 100 && !defined; ++i)
+                PumpEvents(20);
+            EXPECT_TRUE(defined);
             c.reject();
         });
         f.OpenBtn->click();
