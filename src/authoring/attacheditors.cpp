@@ -7,20 +7,14 @@
 #include "platform/messages.h"
 #include "presentation/hypentryform.h"
 #include "presentation/mediachoosers.h"
+#include "presentation/projectfilepick.h"
 #include "runtime/notefileform.h"
-
-#include <QFileInfo>
 
 namespace {
 
 bool IsExternalKind(int kind) { return kind == 4 || kind == 9 || kind == 10; }
 
 } // namespace
-
-bool ProjectFileExists(const QString& name)
-{
-    return !name.isEmpty() && QFileInfo(ResolveCase(ProjectDir + name)).isFile();
-}
 
 QString ProposeFileName(const QString& remembered, const QString& mask1, const QString& mask2)
 {

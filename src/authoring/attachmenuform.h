@@ -112,8 +112,6 @@ bool OpenAttachMenu(TAttachMenuForm& form, const QString& entryName);
 // down, until Save or Cancel. Answers true when it was closed by Save.
 bool RunAttachMenu(TAttachMenuForm& form);
 
-// The file of that name in the project directory exists (any letter case).
-bool ProjectFileExists(const QString& name);
 // The name proposed for a file slot: the remembered name while its file is
 // there, else the first file of the project directory that matches mask1,
 // else mask2, else empty.
