@@ -7,8 +7,6 @@
 
 #include <QCoreApplication>
 
-void ProgramUtilities() { NotAvailableYet(QCoreApplication::translate("Commands", "Program Utilities")); }
-
 // The attachment menu is not built yet: nothing is attached.
 bool EditAttachment(const QString& /*entryName*/)
 {
