@@ -159,22 +159,26 @@ TEST_F(DistribTest, ProgramsCarryTheirSearchPathAndTheBundleIsClosed)
 
 TEST_F(DistribTest, DistributedProgramTakesEveryQtLibraryFromItsFolder)
 {
-    MakeSample();
+    // A plain test: one question, no media.
+    SetConfigDefaults();
+    TestConfig.Program.ProgramTitle = QStringLiteral("Student Machine");
+    Dir.Write(QStringLiteral("MATHS.QXR"),
+              "[Q1]\r\nsource=QUEST\r\ntext=\r\n{\\rtf1\\ansi {\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Two and two make?\\par}\r\n]\r\n\r\n");
     MakePrograms();
-    ExpectMessage(QStringLiteral("Confirm"), 0);
     ExpectMessage(QStringLiteral("Information"));
     const QString target = Out.File(QStringLiteral("student"));
     Distribute(target, true);
-    // The loader's own answer, with the system's search path turned away.
-    QProcess ldd;
+    const QString program = target + QStringLiteral("/MATHS.EXE");
+
+    // The loader's answer, with the system's search path turned away.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LD_LIBRARY_PATH"), QStringLiteral("/nonexistent"));
+    QProcess ldd;
     ldd.setProcessEnvironment(env);
-    ldd.start(QStringLiteral("ldd"), {target + QStringLiteral("/MATHS.EXE")});
+    ldd.start(QStringLiteral("ldd"), {program});
     ASSERT_TRUE(ldd.waitForFinished(30000));
-    const QStringList lines = QString::fromLocal8Bit(ldd.readAllStandardOutput()).split(u'\n');
     int qt = 0;
-    for (const QString& line : lines) {
+    for (const QString& line : QString::fromLocal8Bit(ldd.readAllStandardOutput()).split(u'\n')) {
         const QString name = line.trimmed().section(u' ', 0, 0);
         if (!IsShippedLibrary(name))
             continue;
@@ -182,4 +186,44 @@ TEST_F(DistribTest, DistributedProgramTakesEveryQtLibraryFromItsFolder)
         EXPECT_TRUE(line.contains(QStringLiteral("=> ") + target + QStringLiteral("/lib/") + name)) << line.toStdString();
     }
     EXPECT_GE(qt, 5);
+
+    // The plugins open further libraries by name when the program runs: on a
+    // display, start it and watch the loader.
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty())
+        GTEST_SKIP() << "no display to start the program on";
+    env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("libs"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("QT_PLUGIN_PATH"));
+    QProcess run;
+    run.setProcessEnvironment(env);
+    run.setWorkingDirectory(target);
+    run.start(program, {});
+    ASSERT_TRUE(run.waitForStarted(10000));
+    run.waitForFinished(4000);
+    if (!qEnvironmentVariableIsEmpty("QUENDRA_KEEP_DISTRIBUTION"))
+        QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-a"), target, qEnvironmentVariable("QUENDRA_KEEP_DISTRIBUTION")});
+    run.kill();
+    run.waitForFinished(5000);
+    const QStringList log = QString::fromLocal8Bit(run.readAllStandardError()).split(u'\n');
+    QStringList loaded;
+    for (const QString& line : log) {
+        const qsizetype at = line.indexOf(QStringLiteral("calling init: "));
+        if (at >= 0)
+            loaded << line.mid(at + 14).trimmed();
+    }
+    int qtLoaded = 0;
+    bool xcb = false;
+    for (const QString& path : loaded) {
+        const QString name = QFileInfo(path).fileName();
+        if (name == QLatin1String("libqxcb.so"))
+            xcb = path.startsWith(target + QStringLiteral("/plugins/"));
+        if (!IsShippedLibrary(name))
+            continue;
+        ++qtLoaded;
+        EXPECT_EQ(path, target + QStringLiteral("/lib/") + name);
+    }
+    EXPECT_TRUE(xcb) << loaded.join(u'\n').toStdString();
+    EXPECT_GE(qtLoaded, 7);
+    EXPECT_TRUE(loaded.contains(target + QStringLiteral("/lib/libQt6XcbQpa.so.6")));
 }
