@@ -15,9 +15,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TQuestUtilityForm::TQuestUtilityForm(QWidget* parent) : QDialog(parent)
@@ -68,17 +66,13 @@ void TQuestUtilityForm::ApplyRules()
 
 void TQuestUtilityForm::RunTool(QPushButton* from, void (*tool)(QWidget*))
 {
-    const QPoint home = pos();
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 640, 480);
-    move(desktop.left() - frameGeometry().width() - 200, desktop.top() - frameGeometry().height() - 200);
+    // The tool's window opens modal over the menu, centred on it; the menu
+    // cannot be hidden meanwhile, since hiding would end its modal loop.
     try {
         tool(this);
     } catch (const EQuendraError& e) {
-        move(home);
         ShowError(e.Message());
     }
-    move(home);
     if (isVisible()) {
         raise();
         activateWindow();

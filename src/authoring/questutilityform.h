@@ -24,7 +24,6 @@ public:
     void Button3Click();
 
 private:
-    // Runs a tool with the menu out of sight (hiding it would end its modal
-    // loop), then brings the menu back with the focus on the button.
+    // Runs a tool over the menu, then gives the focus back to the button.
     void RunTool(QPushButton* from, void (*tool)(QWidget*));
 };

@@ -114,10 +114,19 @@ TDistribForm::TDistribForm(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     resize(460, 520);
 
+    connect(FModel, &QFileSystemModel::directoryLoaded, this, [this](const QString& dir) {
+        ShowPending();
+        if (dir == FPending)
+            FPending.clear();
+    });
+    connect(Edit1, &QLineEdit::textEdited, this, [this] { FPending.clear(); });
     connect(DriveComboBox1, &QComboBox::activated, this, &TDistribForm::DriveComboBox1Change);
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TDistribForm::DirectoryListBox1Change);
-    connect(DirectoryListBox1, &QTreeView::clicked, this, &TDistribForm::DirectoryListBox1Change);
+    connect(DirectoryListBox1, &QTreeView::clicked, this, [this] {
+        FPending.clear();   // the author's own choice
+        DirectoryListBox1Change();
+    });
     connect(BitBtn1, &QPushButton::clicked, this, &TDistribForm::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     Edit1->setFocus();
@@ -126,12 +135,37 @@ TDistribForm::TDistribForm(QWidget* parent) : QDialog(parent)
 void TDistribForm::SetFolder(const QString& folder)
 {
     const QString clean = QDir::cleanPath(folder);
-    const QModelIndex index = FModel->index(clean);
-    if (index.isValid()) {
-        DirectoryListBox1->setCurrentIndex(index);
-        DirectoryListBox1->scrollTo(index);
+    // The drive that holds the folder: the longest root that leads to it.
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < DriveComboBox1->count(); ++i) {
+        const QString root = DriveComboBox1->itemData(i).toString();
+        const bool holds = clean == root || clean.startsWith(root.endsWith(u'/') ? root : root + u'/');
+        if (holds && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
     }
+    if (best >= 0)
+        DriveComboBox1->setCurrentIndex(best);
+    FPending = clean;
+    ShowPending();
     Edit1->setText(clean);
+}
+
+void TDistribForm::ShowPending()
+{
+    // The folder model reads folders in the background: the folder is shown
+    // once its parents are known.
+    if (FPending.isEmpty())
+        return;
+    const QModelIndex index = FModel->index(FPending);
+    if (!index.isValid())
+        return;
+    const QString text = Edit1->text();
+    DirectoryListBox1->setCurrentIndex(index);
+    DirectoryListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    Edit1->setText(text.isEmpty() ? FPending : text);
 }
 
 QString TDistribForm::TargetFolder() const
@@ -146,13 +180,16 @@ QString TDistribForm::TargetFolder() const
 void TDistribForm::DriveComboBox1Change()
 {
     const QString root = DriveComboBox1->currentData().toString();
-    const QModelIndex index = FModel->index(root);
-    DirectoryListBox1->setRootIndex(index.isValid() ? index : QModelIndex());
-    SetFolder(root);
+    FPending.clear();
+    Edit1->setText(root);
+    FPending = root;
+    ShowPending();
 }
 
 void TDistribForm::DirectoryListBox1Change()
 {
+    if (!FPending.isEmpty())
+        return;   // still showing the folder SetFolder gave
     const QModelIndex index = DirectoryListBox1->currentIndex();
     if (index.isValid())
         Edit1->setText(FModel->filePath(index));

@@ -45,5 +45,7 @@ public:
     void BitBtn1Click();
 
 private:
+    void ShowPending();
     QFileSystemModel* FModel;
+    QString FPending;   // the folder to show once the model has read it
 };
