@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -114,11 +115,7 @@ TDistribForm::TDistribForm(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     resize(460, 520);
 
-    connect(FModel, &QFileSystemModel::directoryLoaded, this, [this](const QString& dir) {
-        ShowPending();
-        if (dir == FPending)
-            FPending.clear();
-    });
+    connect(FModel, &QFileSystemModel::directoryLoaded, this, [this] { ShowPending(); });
     connect(Edit1, &QLineEdit::textEdited, this, [this] { FPending.clear(); });
     connect(DriveComboBox1, &QComboBox::activated, this, &TDistribForm::DriveComboBox1Change);
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -163,6 +160,8 @@ void TDistribForm::ShowPending()
     if (!index.isValid())
         return;
     const QString text = Edit1->text();
+    for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
+        DirectoryListBox1->expand(p);
     DirectoryListBox1->setCurrentIndex(index);
     DirectoryListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
     Edit1->setText(text.isEmpty() ? FPending : text);
@@ -175,6 +174,12 @@ QString TDistribForm::TargetFolder() const
         text = QDir::homePath() + text.mid(1);
     const QString base = ProjectDir.isEmpty() ? QDir::currentPath() : ProjectDir;
     return QDir::cleanPath(QDir(base).absoluteFilePath(text));
+}
+
+void TDistribForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, this, [this] { ShowPending(); });
 }
 
 void TDistribForm::DriveComboBox1Change()

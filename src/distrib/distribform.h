@@ -44,8 +44,11 @@ public:
     // relative path, a symbolic link).
     void BitBtn1Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void ShowPending();
     QFileSystemModel* FModel;
-    QString FPending;   // the folder to show once the model has read it
+    QString FPending;   // the folder to show once the model has read it, until the author moves
 };

@@ -64,6 +64,10 @@ void CopyDistributionFile(const QString& source, const QString& target)
     if (SameFile(source, target))
         throw EInOutError(Tr("Cannot create file %1").arg(target) + QStringLiteral("\n")
                           + Tr("It is the file being copied."));
+    // A link left in the target folder is replaced itself, never followed:
+    // the copy must not land outside the folder.
+    if (QFileInfo(target).isSymLink() && !QFile::remove(target))
+        throw EInOutError(Tr("Cannot create file %1").arg(target));
     ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
     // The distribution is made again from the project at any time, so the
     // copies do not wait for the disk; each one still replaces its target
@@ -166,12 +170,18 @@ void PrepareDistribution()
         ShowError(Tr("Unable to create the directory"));
         return;
     }
-    for (const TCopy& c : copies)
-        if (c.Target.contains(u'/') && !QDir(target).mkpath(QFileInfo(c.Target).path())) {
-            ShowError(Tr("Unable to create the directory") + QStringLiteral("\n")
-                      + QDir(target).filePath(QFileInfo(c.Target).path()));
+    // Every file lands inside the target folder, also where an earlier
+    // distribution left a link in place of a folder.
+    const QString inside = Canonical(target) + u'/';
+    for (const TCopy& c : copies) {
+        if (!c.Target.contains(u'/'))
+            continue;
+        const QString folder = QDir(target).filePath(QFileInfo(c.Target).path());
+        if (!QDir().mkpath(folder) || !(Canonical(folder) + u'/').startsWith(inside)) {
+            ShowError(Tr("Unable to create the directory") + QStringLiteral("\n") + folder);
             return;
         }
+    }
 
     for (const TCopy& c : copies)
         CopyDistributionFile(c.Source, QDir(target).filePath(c.Target));

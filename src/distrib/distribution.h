@@ -20,8 +20,8 @@ bool RunDistribDialog(QString& target, bool& executable);
 // finds, in order, skipping names already listed. A name that is not a bare
 // file name of the project directory ("../x", "/home/...") is refused: the
 // message naming where it came from goes to problems (or, without problems,
-// to an error box). Entries too short to read are reported there and
-// skipped.
+// to an error box). An entry too short to read is reported in an error box
+// and skipped.
 void GatherPresentationFiles(QStringList& list, const TCommandSpec& command, const QString& origin = QString(),
                              QStringList* problems = nullptr);
 void GatherEntryFiles(QStringList& list, const QString& source, QStringList* problems = nullptr);
@@ -45,5 +45,6 @@ bool IsBareFileName(const QString& name);
 // Copies one file into the distribution: through the save helper (a failed
 // copy leaves no partial file and the old target whole), the source's
 // permission bits kept (a program stays executable). Refuses to copy a file
-// onto itself. Throws EInOutError naming the file.
+// onto itself; a link at the target is replaced, not followed. Throws
+// EInOutError naming the file.
 void CopyDistributionFile(const QString& source, const QString& target);

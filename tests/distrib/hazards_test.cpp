@@ -94,6 +94,9 @@ TEST_F(DistribTest, ExistingTargetWithOlderFilesIsBroughtUpToDate)
     Out.Write(QStringLiteral("old/MATHS.EXE"), "an older program");
     QFile::setPermissions(target + QStringLiteral("/MATHS.EXE"), QFile::ReadOwner | QFile::WriteOwner);
     Out.Write(QStringLiteral("old/keep.txt"), "the author's own file");
+    // Links an earlier copy left behind are replaced, never followed.
+    Out.Write(QStringLiteral("outside.bmp"), "a file outside the folder");
+    ASSERT_TRUE(QFile::link(Out.File(QStringLiteral("outside.bmp")), target + QStringLiteral("/voice.wav")));
     ExpectMessage(QStringLiteral("Confirm"), 1);
     ExpectMessage(QStringLiteral("Information"));
     Distribute(target, true);
@@ -101,8 +104,26 @@ TEST_F(DistribTest, ExistingTargetWithOlderFilesIsBroughtUpToDate)
     EXPECT_EQ(Out.Read(QStringLiteral("old/MATHS.EXE")), Dir.Read(QStringLiteral("MATHS.EXE")));
     EXPECT_TRUE(QFileInfo(target + QStringLiteral("/MATHS.EXE")).isExecutable());
     EXPECT_EQ(Out.Read(QStringLiteral("old/keep.txt")), QByteArray("the author's own file"));
+    EXPECT_EQ(Out.Read(QStringLiteral("outside.bmp")), QByteArray("a file outside the folder"));
+    EXPECT_FALSE(QFileInfo(target + QStringLiteral("/voice.wav")).isSymLink());
+    EXPECT_EQ(Out.Read(QStringLiteral("old/voice.wav")), Dir.Read(QStringLiteral("voice.wav")));
     for (const QString& f : FilesUnder(target))
         EXPECT_FALSE(QFileInfo(f).fileName().startsWith(u'.')) << f.toStdString();   // no temporary copies
+}
+
+TEST_F(DistribTest, LinkedFolderInTheTargetIsRefused)
+{
+    MakeSample();
+    MakePrograms();
+    const QString target = Out.File(QStringLiteral("linked"));
+    ASSERT_TRUE(QDir().mkpath(target));
+    ASSERT_TRUE(QDir().mkpath(Out.File(QStringLiteral("elsewhere"))));
+    ASSERT_TRUE(QFile::link(Out.File(QStringLiteral("elsewhere")), target + QStringLiteral("/lib")));
+    ExpectMessage(QStringLiteral("Confirm"), 1);
+    ExpectMessage(QStringLiteral("Error"));
+    Distribute(target, true);
+    EXPECT_TRUE(MessageTexts().last().startsWith(QStringLiteral("Unable to create the directory")));
+    EXPECT_TRUE(QDir(Out.File(QStringLiteral("elsewhere"))).isEmpty());
 }
 
 TEST_F(DistribTest, FullDiskLeavesNoPartialFileAndTheOldTargetWhole)
