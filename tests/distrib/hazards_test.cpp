@@ -1,16 +1,22 @@
 #include "distribtest.h"
 
 #include "../common/failingdisk.h"
+#include "distrib/distribform.h"
 #include "distrib/distribution.h"
 #include "distrib/elfdeps.h"
 #include "distrib/runtimebundle.h"
 #include "model/compiledtest.h"
 #include "model/testconfig.h"
+#include "platform/help.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 
 TEST_F(DistribTest, NamesOutsideTheProjectAreRefusedNamingTheEntry)
 {
@@ -247,4 +253,27 @@ TEST_F(DistribTest, DistributedProgramTakesEveryQtLibraryFromItsFolder)
     EXPECT_TRUE(xcb) << loaded.join(u'\n').toStdString();
     EXPECT_GE(qtLoaded, 7);
     EXPECT_TRUE(loaded.contains(target + QStringLiteral("/lib/libQt6XcbQpa.so.6")));
+}
+
+TEST_F(DistribTest, DialogOpensOnTheProjectAndAnswersAnAbsoluteFolder)
+{
+    QString target;
+    bool executable = true;
+    OnModal(QStringLiteral("TDistribForm"), [this](QDialog& d) {
+        auto& form = static_cast<TDistribForm&>(d);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Press F1 for Help"));
+        EXPECT_EQ(HelpContextOf(&form), 290);
+        EXPECT_EQ(form.Edit1->text() + u'/', Dir.Path());
+        EXPECT_TRUE(form.RadioButton2->isChecked());
+        EXPECT_EQ(form.RadioButton1->accessibleName(), QStringLiteral("Compiled Test"));
+        EXPECT_EQ(form.GroupBox1->title(), QStringLiteral(" Program to Distribute "));
+        form.Edit1->setText(QStringLiteral("dist"));   // relative: inside the project folder
+        form.RadioButton1->setChecked(true);
+        form.BitBtn1Click();
+    });
+    ASSERT_TRUE(RunDistribDialog(target, executable));
+    EXPECT_EQ(target, Dir.Path() + QStringLiteral("dist/"));
+    EXPECT_FALSE(executable);
+    OnModal(QStringLiteral("TDistribForm"), [](QDialog& d) { static_cast<TDistribForm&>(d).BitBtn2->click(); });
+    EXPECT_FALSE(RunDistribDialog(target, executable));
 }
