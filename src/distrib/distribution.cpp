@@ -68,26 +68,13 @@ void CopyDistributionFile(const QString& source, const QString& target)
     // the copy must not land outside the folder.
     if (QFileInfo(target).isSymLink() && !QFile::remove(target))
         throw EInOutError(Tr("Cannot create file %1").arg(target));
-    ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
     // The distribution is made again from the project at any time, so the
     // copies do not wait for the disk; each one still replaces its target
     // only when it is whole.
     TSaveFile out(target, TSaveFile::Rebuildable);
     out.SetMode(unsigned(st.st_mode & 0777), true);
     out.Open();
-    constexpr qint64 chunk = 1024 * 1024;
-    const std::unique_ptr<char[]> buffer(new char[chunk]);
-    for (;;) {
-        const ssize_t got = ::read(in, buffer.get(), size_t(chunk));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            RaiseInOutError(Tr("read"), source, QString::fromLocal8Bit(std::strerror(errno)));
-        }
-        if (got == 0)
-            break;
-        out.Write(buffer.get(), got);
-    }
+    out.WriteFromFile(in, source);
     out.Commit();
 }
 
