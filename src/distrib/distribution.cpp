@@ -66,8 +66,9 @@ void CopyDistributionFile(const QString& source, const QString& target)
                           + Tr("It is the file being copied."));
     // A link left in the target folder is replaced itself, never followed:
     // the copy must not land outside the folder.
-    if (QFileInfo(target).isSymLink() && !QFile::remove(target))
-        throw EInOutError(Tr("Cannot create file %1").arg(target));
+    for (const QString& name : {target, ResolveCase(target)})
+        if (QFileInfo(name).isSymLink() && !QFile::remove(name))
+            throw EInOutError(Tr("Cannot create file %1").arg(name));
     // The distribution is made again from the project at any time, so the
     // copies do not wait for the disk; each one still replaces its target
     // only when it is whole.
