@@ -14,6 +14,9 @@ struct TFileDialogOptions {
     QString DefaultExt;    // without the dot
     QString FileName;      // initial file name
     int HelpContext = 0;
+    // The first filter shows only folders and files with the executable bit
+    // (or matching its patterns): programs on Linux have no extension.
+    bool ExecutablesInFirstFilter = false;
 };
 
 // Channel "open". True with the chosen file's full path.
