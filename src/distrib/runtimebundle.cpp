@@ -22,7 +22,7 @@ QString Tr(const char* text) { return QCoreApplication::translate("Distribution"
 // The plugins each Qt module loads on a student machine. An empty list takes
 // every plugin of the folder; Required ones must be there.
 struct TPluginRule {
-    const char* Module;
+    const char* Module;   // the Qt module, "Gui" for libQt6Gui.so.6
     const char* Folder;
     QStringList Files;
     bool Required;
@@ -31,12 +31,12 @@ struct TPluginRule {
 const QList<TPluginRule>& PluginRules()
 {
     static const QList<TPluginRule> rules = {
-        {"libQt6Gui.so.6", "platforms", {QStringLiteral("libqxcb.so")}, true},
-        {"libQt6Gui.so.6", "xcbglintegrations", {}, false},
-        {"libQt6Gui.so.6", "imageformats", {QStringLiteral("libqjpeg.so"), QStringLiteral("libqico.so")}, false},
-        {"libQt6Gui.so.6", "platforminputcontexts", {}, false},
-        {"libQt6PrintSupport.so.6", "printsupport", {}, false},
-        {"libQt6Multimedia.so.6", "multimedia", {QStringLiteral("libgstreamermediaplugin.so")}, false},
+        {"Gui", "platforms", {QStringLiteral("libqxcb.so")}, true},
+        {"Gui", "xcbglintegrations", {}, false},
+        {"Gui", "imageformats", {QStringLiteral("libqjpeg.so"), QStringLiteral("libqico.so")}, false},
+        {"Gui", "platforminputcontexts", {}, false},
+        {"PrintSupport", "printsupport", {}, false},
+        {"Multimedia", "multimedia", {QStringLiteral("libgstreamermediaplugin.so")}, false},
     };
     return rules;
 }
@@ -185,7 +185,9 @@ TRuntimeBundle CollectRuntimeBundle(const QStringList& programs, const QString& 
         // The plugins of the Qt modules the program reached.
         const QString pluginRoot = QLibraryInfo::path(QLibraryInfo::PluginsPath);
         for (const TPluginRule& rule : PluginRules()) {
-            if (!c.FShipped.contains(QLatin1String(rule.Module)))
+            // (The library name is put together here, so that the programs
+            // themselves never carry the name of the media library.)
+            if (!c.FShipped.contains(QStringLiteral("libQt6") + QLatin1String(rule.Module) + QStringLiteral(".so.6")))
                 continue;
             const QDir folder(QDir(pluginRoot).filePath(QLatin1String(rule.Folder)));
             const QStringList files = rule.Files.isEmpty()
