@@ -15,8 +15,19 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("Distribution", text); }
 
-bool ExistsInProject(const QString& name)
+// "./name" names the file of the project directory (the current directory
+// while the test runs) just as "name" does.
+QString InProject(QString name)
 {
+    name = name.trimmed();
+    while (name.startsWith(QLatin1String("./")))
+        name = name.mid(2);
+    return name;
+}
+
+bool ExistsInProject(const QString& raw)
+{
+    const QString name = InProject(raw);
     return !name.isEmpty() && IsBareFileName(name) && QFileInfo(ResolveCase(ProjectDir + name)).isFile();
 }
 
@@ -33,7 +44,7 @@ void Report(QStringList* problems, const QString& text)
 // a name with a folder part is refused, naming where it came from.
 void AddName(QStringList& list, const QString& raw, const QString& origin, QStringList* problems)
 {
-    const QString name = raw.trimmed();
+    const QString name = InProject(raw);
     if (name.isEmpty() || list.contains(name))
         return;
     if (!IsBareFileName(name)) {
@@ -68,7 +79,7 @@ void AddCommandFiles(QStringList& list, int type, const QString& value, const QS
         // A program that is not a file of the project is one of the system's
         // (found on the student machine's path); one of the project is
         // included when the author wants it.
-        if (program && (list.contains(f) || !ExistsInProject(f) || !AskIncludeProgram(f)))
+        if (program && (list.contains(InProject(f)) || !ExistsInProject(InProject(f)) || !AskIncludeProgram(f)))
             continue;
         AddName(list, f, origin, problems);
     }
@@ -113,12 +124,12 @@ QStringList CommandFiles(int type, const QString& value, bool* program)
         const qsizetype blank = value.indexOf(u' ');
         const QString file = blank < 0 ? QString() : value.mid(blank + 1).trimmed();
         if (ExistsInProject(file))
-            files << file;
+            files << InProject(file);
         break;
     }
     case 13:
-        if (ExistsInProject(value.trimmed()))
-            files << value.trimmed();
+        if (ExistsInProject(value))
+            files << InProject(value);
         break;
     default:
         break;

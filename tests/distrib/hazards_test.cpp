@@ -80,6 +80,16 @@ TEST_F(DistribTest, GatheringFollowsTheCommandAndDisplayTypes)
     bool program = false;
     EXPECT_EQ(CommandFiles(4, QStringLiteral("\"my prog\",-x"), &program), QStringList{QStringLiteral("my prog")});
     EXPECT_TRUE(program);
+    // "./" names a file of the project directory, as the run resolves it.
+    list.clear();
+    ExpectMessage(QStringLiteral("Confirm"), 1);
+    TCommandSpec run{};
+    run.CommandType = 4;
+    run.CommandValue = QStringLiteral("./run.sh");
+    GatherPresentationFiles(list, run);
+    c.CommandValue = QStringLiteral("./voice.wav");
+    GatherPresentationFiles(list, c);
+    EXPECT_EQ(list, (QStringList{QStringLiteral("run.sh"), QStringLiteral("voice.wav")}));
 
     list.clear();
     GatherEntryFiles(list, QStringLiteral("HYPER"));
