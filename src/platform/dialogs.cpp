@@ -5,12 +5,15 @@
 #include "platform/testscript.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -18,23 +21,78 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 
-QString EitherCase(const QString& pattern)
+const char* const ChosenProperty = "quendraChosenFile";
+
+// Whether each description already names its patterns ("Data Files  *.QXD"),
+// so that the chooser need not repeat them in brackets.
+bool DescriptionsNamePatterns(const QString& filter)
 {
-    QString out;
-    for (QChar c : pattern) {
-        if (c.isLetter() && c.toLower() != c.toUpper())
-            out += QStringLiteral("[%1%2]").arg(c.toLower(), c.toUpper());
-        else
-            out += c;
-    }
-    return out;
+    const QStringList parts = filter.split(u'|');
+    if (parts.size() < 2)
+        return false;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        if (!parts[i].contains(parts[i + 1], Qt::CaseInsensitive))
+            return false;
+    return true;
 }
+
+// The recent files below the chooser. Enter or a double click on an entry
+// chooses it; a single click shows it in the chooser.
+class TRecentList : public QListWidget {
+public:
+    TRecentList(QFileDialog& dialog, const QStringList& files) : QListWidget(&dialog), FDialog(dialog)
+    {
+        setObjectName(QStringLiteral("RecentList"));
+        for (const QString& file : files) {
+            const QFileInfo fi(file);
+            auto* item = new QListWidgetItem(
+                QStringLiteral("%1 \u2014 %2").arg(fi.fileName(), QDir::toNativeSeparators(fi.absolutePath())), this);
+            item->setData(Qt::UserRole, fi.absoluteFilePath());
+            item->setToolTip(QDir::toNativeSeparators(fi.absoluteFilePath()));
+        }
+        setMaximumHeight(sizeHintForRow(0) * 4 + 2 * frameWidth() + 4);
+        connect(this, &QListWidget::itemActivated, this, &TRecentList::Choose);
+        connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+            const QFileInfo fi(item->data(Qt::UserRole).toString());
+            FDialog.setDirectory(fi.absolutePath());
+            FDialog.selectFile(fi.fileName());
+        });
+    }
+
+    void Choose(QListWidgetItem* item)
+    {
+        if (!item)
+            return;
+        FDialog.setProperty(ChosenProperty, item->data(Qt::UserRole).toString());
+        static_cast<QDialog&>(FDialog).done(QDialog::Accepted);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        // Enter chooses the entry here, not through the chooser's own
+        // default button.
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && currentItem()) {
+            Choose(currentItem());
+            e->accept();
+            return;
+        }
+        QListWidget::keyPressEvent(e);
+    }
+
+private:
+    QFileDialog& FDialog;
+};
 
 bool RunFileDialog(const TFileDialogOptions& o, QString& fileName, bool save)
 {
     if (TestScript::Active()) {
+        if (!save)
+            TestScript::Log(QStringLiteral("open-request"), o.InitialDir + u'|' + o.Recent.join(u';'));
         QVariant v;
         if (!TestScript::TakeAnswer(save ? QStringLiteral("save") : QStringLiteral("open"), v) || !v.isValid())
             return false;
@@ -45,27 +103,58 @@ bool RunFileDialog(const TFileDialogOptions& o, QString& fileName, bool save)
             fileName += u'.' + o.DefaultExt;
         return true;
     }
-    QFileDialog dlg(QApplication::activeWindow(), o.Title, o.InitialDir);
-    dlg.setObjectName(save ? QStringLiteral("SaveDialog") : QStringLiteral("OpenDialog"));
-    dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
-    const QStringList filters = QtNameFilters(o.Filter);
-    if (!filters.isEmpty())
-        dlg.setNameFilters(filters);
-    if (!o.DefaultExt.isEmpty())
-        dlg.setDefaultSuffix(o.DefaultExt);
-    if (!o.FileName.isEmpty())
-        dlg.selectFile(o.FileName);
-    if (o.HelpContext > 0)
-        SetHelpContext(&dlg, o.HelpContext);
-    if (ShowModal(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+    std::unique_ptr<QFileDialog> dlg(CreateFileDialog(o, save, QApplication::activeWindow()));
+    if (ShowModal(*dlg) != QDialog::Accepted)
         return false;
-    fileName = QFileInfo(dlg.selectedFiles().first()).absoluteFilePath();
+    const QString chosen = ChosenFile(*dlg);
+    if (!chosen.isEmpty()) {
+        fileName = chosen;
+        return true;
+    }
+    if (dlg->selectedFiles().isEmpty())
+        return false;
+    fileName = QFileInfo(dlg->selectedFiles().first()).absoluteFilePath();
     return true;
 }
 
 } // namespace
+
+QFileDialog* CreateFileDialog(const TFileDialogOptions& o, bool save, QWidget* parent)
+{
+    auto* dlg = new QFileDialog(parent, o.Title, o.InitialDir);
+    dlg->setObjectName(save ? QStringLiteral("SaveDialog") : QStringLiteral("OpenDialog"));
+    dlg->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg->setOption(QFileDialog::DontUseNativeDialog, true);
+    // Patterns match file names whatever their letter case.
+    dlg->setFilter(dlg->filter() & ~QDir::CaseSensitive);
+    const QStringList filters = QtNameFilters(o.Filter);
+    if (!filters.isEmpty()) {
+        dlg->setOption(QFileDialog::HideNameFilterDetails, DescriptionsNamePatterns(o.Filter));
+        dlg->setNameFilters(filters);
+    }
+    if (!o.DefaultExt.isEmpty())
+        dlg->setDefaultSuffix(o.DefaultExt);
+    if (!o.FileName.isEmpty())
+        dlg->selectFile(o.FileName);
+    if (o.HelpContext > 0)
+        SetHelpContext(dlg, o.HelpContext);
+    auto* grid = qobject_cast<QGridLayout*>(dlg->layout());
+    if (!save && !o.Recent.isEmpty() && grid) {
+        auto* list = new TRecentList(*dlg, o.Recent);
+        const QString caption = o.RecentLabel.isEmpty() ? QApplication::translate("Dialogs", "&Recent:") : o.RecentLabel;
+        auto* label = new QLabel(caption, dlg);
+        label->setObjectName(QStringLiteral("RecentLabel"));
+        label->setBuddy(list);
+        list->setAccessibleName(QString(caption).remove(u'&').remove(u':').trimmed());
+        const int row = grid->rowCount();
+        grid->addWidget(label, row, 0, Qt::AlignTop);
+        grid->addWidget(list, row, 1, 1, grid->columnCount() - 1);
+    }
+    return dlg;
+}
+
+QString ChosenFile(const QFileDialog& dialog) { return dialog.property(ChosenProperty).toString(); }
 
 QStringList QtNameFilters(const QString& filter)
 {
@@ -74,7 +163,7 @@ QStringList QtNameFilters(const QString& filter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns;
         for (const QString& p : parts[i + 1].split(u';', Qt::SkipEmptyParts))
-            patterns << (p.trimmed() == u"*.*" ? QStringLiteral("*") : EitherCase(p.trimmed()));
+            patterns << (p.trimmed() == u"*.*" ? QStringLiteral("*") : p.trimmed());
         out << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(u' '));
     }
     return out;
