@@ -5,8 +5,8 @@
 #                                         find one another in their own folder:
 #                                         quendra, vistrel.exe, quedrix.bin,
 #                                         libquendra_qtmedia.so
-#   <prefix>/share/quendra/               the documents and the samples
-#                                         (QUEDRIX.HLP, QUEDRIX.RTF, samples/),
+#   <prefix>/share/quendra/               the documents and the sample tests
+#                                         (QUEDRIX.HLP, QUEDRIX.RTF, samples/PLANETS/),
 #                                         found from the program's folder as
 #                                         ../../share/quendra (model/companions.h)
 #   <prefix>/share/applications/          the tool's and the player's desktop entries
@@ -42,12 +42,14 @@ install(FILES ${QUENDRA_BIN_DIR}/QUEDRIX.HLP DESTINATION ${QUENDRA_INSTALL_DATA_
 if(EXISTS ${PROJECT_SOURCE_DIR}/docs/QUEDRIX.RTF)
   install(FILES ${QUENDRA_BIN_DIR}/QUEDRIX.RTF DESTINATION ${QUENDRA_INSTALL_DATA_DIR})
 endif()
-if(EXISTS ${PROJECT_SOURCE_DIR}/samples)
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples DESTINATION ${QUENDRA_INSTALL_DATA_DIR}
-          FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
-          DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
-                                GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-endif()
+# The sample tests: each folder of samples/ (the generator's sources beside
+# them stay behind). Modes are kept: a sample's program stays executable.
+file(GLOB sample_entries ${PROJECT_SOURCE_DIR}/samples/*)
+foreach(entry IN LISTS sample_entries)
+  if(IS_DIRECTORY ${entry})
+    install(DIRECTORY ${entry} DESTINATION ${QUENDRA_INSTALL_DATA_DIR}/samples USE_SOURCE_PERMISSIONS)
+  endif()
+endforeach()
 
 # Desktop integration.
 install(FILES ${QUENDRA_PACKAGING_DIR}/${QUENDRA_APP_ID}.desktop DESTINATION share/applications)

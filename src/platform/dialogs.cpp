@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QRegularExpression>
+#include <QSortFilterProxyModel>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -88,6 +91,38 @@ private:
     QFileDialog& FDialog;
 };
 
+// Hides the files that are neither executable nor matching the patterns
+// while the executables filter is the dialog's current one.
+class TExecutableFilter : public QSortFilterProxyModel {
+public:
+    TExecutableFilter(const QStringList& patterns, QObject* parent) : QSortFilterProxyModel(parent)
+    {
+        for (const QString& p : patterns)
+            FPatterns << QRegularExpression(QRegularExpression::wildcardToRegularExpression(p),
+                                            QRegularExpression::CaseInsensitiveOption);
+    }
+    bool Active = true;
+    void Refilter() { invalidateFilter(); }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    {
+        auto* model = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (!Active || !model)
+            return true;
+        const QFileInfo fi = model->fileInfo(model->index(row, 0, parent));
+        if (fi.isDir() || fi.isExecutable())
+            return true;
+        for (const QRegularExpression& re : FPatterns)
+            if (re.match(fi.fileName()).hasMatch())
+                return true;
+        return false;
+    }
+
+private:
+    QList<QRegularExpression> FPatterns;
+};
+
 bool RunFileDialog(const TFileDialogOptions& o, QString& fileName, bool save)
 {
     if (TestScript::Active()) {
@@ -128,7 +163,19 @@ QFileDialog* CreateFileDialog(const TFileDialogOptions& o, bool save, QWidget* p
     dlg->setOption(QFileDialog::DontUseNativeDialog, true);
     // Patterns match file names whatever their letter case.
     dlg->setFilter(dlg->filter() & ~QDir::CaseSensitive);
-    const QStringList filters = QtNameFilters(o.Filter);
+    QStringList filters = QtNameFilters(o.Filter);
+    if (o.ExecutablesInFirstFilter && !filters.isEmpty()) {
+        // The names of the first filter are matched by the proxy, with the
+        // executable bit; the dialog itself lets every name through.
+        const QStringList parts = o.Filter.split(u'|');
+        auto* proxy = new TExecutableFilter(parts.value(1).split(u';', Qt::SkipEmptyParts), dlg);
+        dlg->setProxyModel(proxy);
+        filters[0] = parts.value(0) + QStringLiteral(" (*)");
+        QObject::connect(dlg, &QFileDialog::filterSelected, proxy, [proxy, first = filters[0]](const QString& f) {
+            proxy->Active = f == first;
+            proxy->Refilter();
+        });
+    }
     if (!filters.isEmpty()) {
         dlg->setOption(QFileDialog::HideNameFilterDetails, DescriptionsNamePatterns(o.Filter));
         dlg->setNameFilters(filters);

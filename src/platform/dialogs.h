@@ -18,6 +18,9 @@ struct TFileDialogOptions {
     // chooses it. RecentLabel is the list's caption ("&Recent tests:").
     QStringList Recent;
     QString RecentLabel;
+    // The first filter shows only folders and files with the executable bit
+    // (or matching its patterns): programs on Linux have no extension.
+    bool ExecutablesInFirstFilter = false;
 };
 
 // Channel "open". True with the chosen file's full path. In tests the

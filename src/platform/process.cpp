@@ -77,6 +77,14 @@ QString FindProgram(const QString& program)
         if (!found.isEmpty())
             return found;
     }
+    // A bare name not on PATH: a program of the current (project) directory.
+    for (const QString& n : names) {
+        if (n.contains(u'/') || n.contains(u'\\'))
+            continue;
+        const QFileInfo fi(ResolveCase(n));
+        if (fi.isFile() && fi.isExecutable())
+            return fi.absoluteFilePath();
+    }
     return QString();
 }
 

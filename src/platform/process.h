@@ -11,9 +11,9 @@
 QStringList SplitCommandWords(const QString& text);
 
 // The executable the name stands for: an existing file (through
-// ResolveCase) when the name holds a directory, else a search of PATH; a
-// trailing ".EXE" (any case) is also tried without it, and the name in
-// lower case. Empty when nothing fits.
+// ResolveCase) when the name holds a directory, else a search of PATH and
+// then of the current directory; a trailing ".EXE" (any case) is also tried
+// without it, and the name in lower case. Empty when nothing fits.
 QString FindProgram(const QString& program);
 
 // Starts the program and waits until it ends, the event loop running so the

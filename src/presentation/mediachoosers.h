@@ -28,6 +28,10 @@ bool GetHtmCommand(QString& command);
 
 // TExeChoiceForm: external type 4 (program), 9 (program with a file) or 10
 // (HTML page). type and command are in/out; true on OK with the new values.
+// The choosers answer false, changing nothing, when OK leaves the command
+// empty (nothing was added or brought in), so an empty command is never
+// taken as defined. OK after checking another kind without "Add" keeps the
+// stored kind and value.
 bool ChooseExternalCommand(QString& command, int& type);
 // TExe2ChoiceForm: type 4 (program) or 9 (program with a file), used for the
 // opening command.

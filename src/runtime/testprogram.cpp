@@ -6,6 +6,7 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 #include "runtime/compiledtestfile.h"
+#include "runtime/entrydisplays.h"
 #include "runtime/entrystore.h"
 #include "runtime/runengine.h"
 #include "runtime/runstate.h"
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QFile>
+#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -96,6 +98,11 @@ int RunTestProgram(int argc, char** argv, const std::function<QString(TCompiledT
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendra"));
     InstallHelpKey(app);
+    // The text displays place their view-ports in the 640 x 480 design area
+    // centred on the screen the backdrop covers, as the tool centres it in
+    // its main window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        SetDesignOrigin(screen->geometry());
     bool timed = false;
     const long long t0 = qEnvironmentVariable("QUENDRA_STARTUP_T0").toLongLong(&timed);
     TFirstQuestionProbe probe(t0);

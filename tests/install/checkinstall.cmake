@@ -55,13 +55,24 @@ if(NOT IS_SYMLINK ${PREFIX}/bin/quendra)
 endif()
 if(EXISTS ${SOURCE_DIR}/samples)
   file(GLOB_RECURSE source_samples LIST_DIRECTORIES false RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/samples/*)
+  list(FILTER source_samples INCLUDE REGEX "^samples/[^/]+/")   # the test folders only
   file(GLOB_RECURSE installed_samples LIST_DIRECTORIES false RELATIVE ${PREFIX}/share/quendra
        ${PREFIX}/share/quendra/samples/*)
   list(SORT source_samples)
   list(SORT installed_samples)
   if(NOT source_samples STREQUAL installed_samples)
-    fail("the samples were not installed whole")
+    fail("the samples were not installed whole: [${installed_samples}]")
   endif()
+  foreach(f IN LISTS source_samples)
+    if(IS_SYMLINK ${SOURCE_DIR}/${f})
+      continue()
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SOURCE_DIR}/${f} ${PREFIX}/share/quendra/${f}
+                    RESULT_VARIABLE differs)
+    if(differs)
+      fail("${f} was not installed as it is")
+    endif()
+  endforeach()
 endif()
 
 # ---- the installed tool finds its companions, started through the link ----

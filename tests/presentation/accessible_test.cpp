@@ -12,6 +12,16 @@
 #include "presentation/introentryform.h"
 #include "presentation/vpadjustform.h"
 #include "presentation/vpdesigntitleform.h"
+#include "presentation/exe2choiceform.h"
+#include "presentation/exechoiceform.h"
+#include "presentation/getaudioform.h"
+#include "presentation/getexeform.h"
+#include "presentation/getgraphicform.h"
+#include "presentation/getgraudioform.h"
+#include "presentation/gethtmform.h"
+#include "presentation/getmidiform.h"
+#include "presentation/getvideoform.h"
+#include "presentation/getwinexeform.h"
 #include "runtime/intdispform.h"
 #include "runtime/showhtextform.h"
 
@@ -60,6 +70,16 @@ TEST_F(AccessibleTest, EveryControlIsNamed)
     forms.emplace_back(new THypTextAdjForm);
     forms.emplace_back(new TIntDispForm);
     forms.emplace_back(new TShowHTextForm);
+    forms.emplace_back(new TGetGraphicForm);
+    forms.emplace_back(new TGetAudioForm);
+    forms.emplace_back(new TGetGrAudioForm);
+    forms.emplace_back(new TGetMidiForm);
+    forms.emplace_back(new TGetVideoForm);
+    forms.emplace_back(new TGetExeForm);
+    forms.emplace_back(new TGetWinExeForm);
+    forms.emplace_back(new TGetHTMForm);
+    forms.emplace_back(new TExeChoiceForm);
+    forms.emplace_back(new TExe2ChoiceForm);
     for (auto& f : forms)
         EXPECT_EQ(Unnamed(*f).join(QStringLiteral(", ")).toStdString(), "") << f->metaObject()->className();
 }
