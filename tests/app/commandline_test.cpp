@@ -109,6 +109,14 @@ TEST_F(CommandLineTest, AResultsFileOpensTheReader)
     OpenStartupFile(dir.File("RUN.QXD"));
     EXPECT_EQ(shown, "\nTITLE = Planets\n\nQUESTIONS CORRECT = 3");
     EXPECT_TRUE(ProjectPath.isEmpty());
+
+    // A file the reader cannot open is reported, and the reader stays shut
+    // (an unscripted reader would fail the test).
+    QDir(dir.Path()).mkdir("FOLDER.QXD");
+    QString text;
+    TestScript::AnswerMessage("Error", 0, [&](const QString& t) { text = t; });
+    AnalyzeResults(dir.File("FOLDER.QXD"));
+    EXPECT_TRUE(text.contains("FOLDER.QXD"));
 }
 
 TEST_F(CommandLineTest, TheMainWindowOpensTheFileOnceItIsUp)
