@@ -198,7 +198,20 @@ bool THelpViewer::Open(const QString& file, int context, QString& error)
         error = tr("The help file %1 cannot be found.").arg(QDir::toNativeSeparators(file));
         return false;
     }
-    const QString html = QString::fromUtf8(f.readAll());
+    const QByteArray bytes = f.readAll();
+    // Help files of the old binary format (and any other binary file) are
+    // refused with a message; shown as text they would be garbage.
+    if (bytes.startsWith(QByteArray("\x3F\x5F\x03\x00", 4))) {
+        error = tr("The help file %1 is in the old binary help format, which cannot be shown.\n\r"
+                   "Only help files in HTML can be shown.")
+                    .arg(QDir::toNativeSeparators(file));
+        return false;
+    }
+    if (bytes.left(4096).contains('\0')) {
+        error = tr("The help file %1 is not an HTML document and cannot be shown.").arg(QDir::toNativeSeparators(file));
+        return false;
+    }
+    const QString html = QString::fromUtf8(bytes);
     const QString id = QString::number(context);
     const QRegularExpression anchor(QStringLiteral("\\b(id|name)\\s*=\\s*[\"']%1[\"']").arg(id));
     if (context > 0 && !html.contains(anchor)) {

@@ -16,6 +16,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
 #include <QWidget>
 
 #include <algorithm>
@@ -33,6 +37,28 @@ QString TestHelpFile()
     if (file.isEmpty() || !QDir::isRelativePath(file) || ProjectDir.isEmpty())
         return ResolveCase(file);
     return ResolveCase(ProjectDir + file);
+}
+
+QIcon TestWindowIcon()
+{
+    if (!TestConfig.Program.UseIcon)
+        return {};
+    const QString name = TestConfig.Program.IconFile.str();
+    if (name.isEmpty() || !IsValidFileName(name))
+        return {};
+    const QString path = ResolveCase(QDir::isRelativePath(name) && !ProjectDir.isEmpty() ? ProjectDir + name : name);
+    // Every picture of the file (an icon file holds several sizes).
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QIcon icon;
+    for (int i = 0; i < qMax(1, reader.imageCount()); ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }
 
 namespace {
@@ -300,6 +326,11 @@ void RunTest(TRunScreens& screens)
     QuitRequested = QuitSaveRequested = false;
     InRetakeCycle = false;
 
+    // The test's icon on every window of the run, the backdrop included.
+    const QIcon toolIcon = QGuiApplication::windowIcon();
+    const QIcon testIcon = TestWindowIcon();
+    if (!testIcon.isNull())
+        QGuiApplication::setWindowIcon(testIcon);
     std::unique_ptr<QWidget> backdrop(screens.CreateBackdrop());
     if (backdrop)
         backdrop->show();
@@ -313,6 +344,8 @@ void RunTest(TRunScreens& screens)
 
     const auto cleanUp = [&] {
         SetCurrentHelpFile(HelpFilePath);
+        if (!testIcon.isNull())
+            QGuiApplication::setWindowIcon(toolIcon);
         InRetakeCycle = false;
         SetRunBackdrop(nullptr);
         backdrop.reset();

@@ -4,6 +4,7 @@
 // TestQuestionList (run state) and the entries from RunEntries, and keeps its
 // counts in the run state.
 
+#include <QIcon>
 #include <QString>
 
 class TRunScreens;
@@ -38,6 +39,12 @@ int RecountRun();
 
 // The test's own help file: a bare name lies in the test's folder.
 QString TestHelpFile();
+
+// The test's icon (Program.IconFile when Program.UseIcon: an .ICO, .PNG or
+// .BMP file of the test's folder, judged by its content), shown as the
+// window icon of every window of a run. Null when there is none or it
+// cannot be read.
+QIcon TestWindowIcon();
 
 // Resets what the engine keeps beyond the run state: the retake flag, the
 // test's question list, its entry store, the run files' name and folder and

@@ -3,6 +3,10 @@
 #include "harness.h"
 
 #include "presentation/cfgdesignbackform.h"
+#include "presentation/commandtypeform.h"
+#include "presentation/designaboutform.h"
+#include "presentation/helpfileform.h"
+#include "presentation/progconfigform.h"
 #include "presentation/formkit.h"
 #include "presentation/changetextform.h"
 #include "presentation/hypentryform.h"
@@ -70,6 +74,10 @@ TEST_F(AccessibleTest, EveryControlIsNamed)
     forms.emplace_back(new THypTextAdjForm);
     forms.emplace_back(new TIntDispForm);
     forms.emplace_back(new TShowHTextForm);
+    forms.emplace_back(new TProgConfigForm);
+    forms.emplace_back(new TCommandTypeForm(QStringLiteral(" Opening Command Type "), 420, true));
+    forms.emplace_back(new THelpfileForm);
+    forms.emplace_back(new TDesignAboutForm);
     forms.emplace_back(new TGetGraphicForm);
     forms.emplace_back(new TGetAudioForm);
     forms.emplace_back(new TGetGrAudioForm);
