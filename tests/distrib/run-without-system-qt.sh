@@ -3,7 +3,7 @@
 # checks that the loader took every Qt library and plugin from the
 # distribution folder.
 #
-#   tests/distrib/run-without-system-qt.sh DISTRIBUTION-FOLDER PROGRAM [SECONDS]
+#   tests/distrib/run-without-system-qt.sh DISTRIBUTION-FOLDER "PROGRAM [ARGS]" [SECONDS]
 #
 # Needs a display (DISPLAY) and root (a private mount namespace hides the
 # system's Qt libraries behind /dev/null and its plugin folder behind an empty
@@ -21,7 +21,7 @@ unshare --mount --propagation private sh -c '
     for f in '"$(echo $qtlibs)"'; do mount --bind /dev/null "$f"; done
     for p in '"$plugins"'; do mount -t tmpfs none "$p"; done
     cd "'"$dir"'"
-    LD_LIBRARY_PATH=/nonexistent LD_DEBUG=libs timeout '"$seconds"' "./'"$program"'" || true
+    LD_LIBRARY_PATH=/nonexistent LD_DEBUG=libs timeout '"$seconds"' ./'"$program"' || true
 ' 2>"$log" >/dev/null || true
 loaded=$(sed -n 's/.*calling init: //p' "$log" | grep -E 'libQt6|/plugins/' || true)
 echo "$loaded"
