@@ -190,6 +190,15 @@ TEST_F(DistribTest, ProgramsCarryTheirSearchPathAndTheBundleIsClosed)
             EXPECT_TRUE(!IsShippedLibrary(n) || libs.contains(n)) << n.toStdString() << " for " << f.Target.toStdString();
     for (const QString& base : {QStringLiteral("libc.so.6"), QStringLiteral("libX11.so.6"), QStringLiteral("libfontconfig.so.1")})
         EXPECT_TRUE(b.BaseLibraries.contains(base)) << base.toStdString();
+    QStringList targets;
+    for (const TBundleFile& f : b.Files)
+        targets << f.Target;
+    // The plugins of the modules reached, and only the ones the programs use.
+    EXPECT_TRUE(targets.contains(QStringLiteral("plugins/platforms/libqxcb.so")));
+    EXPECT_TRUE(targets.contains(QStringLiteral("plugins/multimedia/libgstreamermediaplugin.so")));
+    EXPECT_FALSE(targets.contains(QStringLiteral("plugins/multimedia/libffmpegmediaplugin.so")));
+    EXPECT_FALSE(targets.contains(QStringLiteral("plugins/platforms/libqoffscreen.so")));
+    EXPECT_TRUE(targets.contains(QStringLiteral("libquendra_qtmedia.so")));
     EXPECT_FALSE(IsShippedLibrary(QStringLiteral("libgstreamer-1.0.so.0")));
     EXPECT_FALSE(IsShippedLibrary(QStringLiteral("libpulse.so.0")));
 }
