@@ -6,11 +6,12 @@ BUILD_BENCH   ?= build/bench
 BUILD_FUZZ    ?= build/fuzz
 JOBS          ?= $(shell nproc)
 FUZZ_SECONDS  ?= 60
+PREFIX        ?= /usr/local
 
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test bench fuzz clean install package
 
 all: build
 
@@ -28,6 +29,14 @@ test: deps
 	@cmake -S . -B $(BUILD_TEST) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUENDRA_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD_TEST) -j $(JOBS)
 	@cd $(BUILD_TEST) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Installs the release build under $(PREFIX) (DESTDIR is honoured).
+install: build
+	@DESTDIR=$(DESTDIR) cmake --install $(BUILD_RELEASE) --prefix $(PREFIX)
+
+# The Debian package quendra_<version>_<arch>.deb, in $(BUILD_RELEASE).
+package: build
+	@cd $(BUILD_RELEASE) && cpack -G DEB
 
 bench: deps
 	@cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUENDRA_BENCH=ON -DQUENDRA_TESTS=OFF >/dev/null

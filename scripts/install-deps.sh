@@ -17,6 +17,7 @@ PACKAGES=(
   fonts-dejavu-core python3 ccache
   clang libclang-rt-14-dev
   at-spi2-core python3-pyatspi dbus-x11 xdotool
+  desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "model/companions.h"
 #include "model/testconfig.h"
 #include "platform/fonts.h"
 #include "platform/help.h"
@@ -17,16 +18,23 @@ void InitQuendraApplication(QApplication& app)
     SetStartupValues();
 }
 
-void SetStartupValues()
+void SetProgramPaths()
 {
-    CurrentVersion = QStringLiteral("2.01");
-    LowColourDisplay = ScreenDepth() < 16;
     QString dir = QCoreApplication::applicationDirPath();
     if (!dir.endsWith(u'/'))
         dir += u'/';
     ProgramDir = dir;
+    // Beside the program in the build tree, in the shared data folder once
+    // installed.
+    HelpFilePath = CompanionPath(QStringLiteral("QUEDRIX.HLP"));
+}
+
+void SetStartupValues()
+{
+    CurrentVersion = QStringLiteral("2.01");
+    LowColourDisplay = ScreenDepth() < 16;
+    SetProgramPaths();
     ProjectDir = ProgramDir;
-    HelpFilePath = ProgramDir + QStringLiteral("QUEDRIX.HLP");
     // The main window opens maximised: its outer size is the work area.
     // Division truncates toward zero.
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -12,3 +12,8 @@ void InitQuendraApplication(QApplication& app);
 // is made.
 // ResetAllProcessValues (model/processvalues.h) puts the values back.
 void SetStartupValues();
+
+// ProgramDir (the running program's real folder, links resolved) and
+// HelpFilePath (model/companions.h). Needs the application object, of any
+// kind.
+void SetProgramPaths();

@@ -1,5 +1,6 @@
 #include "app/mainform.h"
 
+#include "app/commandline.h"
 #include "app/compile.h"
 #include "app/projectlifecycle.h"
 #include "app/tutorial.h"
@@ -454,6 +455,12 @@ void Ttestmainform::Timer1Timer()
     MenuPnl->show();
     MenuPnl->raise();
     HelpBtn->setFocus();
+    if (!StartupFile.isEmpty()) {
+        const QString file = StartupFile;
+        StartupFile.clear();
+        RunCommand([file] { OpenStartupFile(file); }, [this] { RefreshCommands(); });
+        FocusFirstEnabled(AddBtn, SelectBtn);
+    }
 }
 
 void Ttestmainform::CentrePanels()

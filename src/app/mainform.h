@@ -87,6 +87,9 @@ public:
     // The options of the project open dialog; its initial directory follows
     // ProjectDir.
     TFileDialogOptions OpenDialog1;
+    // A file given on the command line, opened (OpenStartupFile) once the
+    // command panel first shows; empty when none.
+    QString StartupFile;
 
     void SelectBtnClick();
     void StartBtnClick();

@@ -1,6 +1,8 @@
 #include "app/projectlifecycle.h"
 
 #include "app/makedirform.h"
+#include "app/recentprojects.h"
+#include "app/usersamples.h"
 #include "model/errors.h"
 #include "model/fileutil.h"
 #include "model/projectfiles.h"
@@ -143,6 +145,29 @@ void OpenProjectIn(const QString& folder, const QString& projectFile, const QStr
         before.Restore();
         throw;
     }
+    // The project is open whatever becomes of the list of recent tests.
+    if (!ProjectPath.isEmpty()) {
+        try {
+            AddRecentProject(QFileInfo(ResolveCase(ProjectPath)).absoluteFilePath());
+        } catch (const EQuendraError& e) {
+            ShowError(e.Message());
+        }
+    }
+}
+
+void OpenSelectedProject(const QString& picked)
+{
+    const QFileInfo fi(picked);
+    // The real path reaches the file; the name shown is upper-cased. The
+    // compiled test and the executable follow the file's own spelling
+    // (DerivedFilePath).
+    const QString path = ProjectFileFor(fi.absoluteFilePath());
+    OpenProjectIn(fi.absolutePath() + u'/', path, BaseName(path).toUpper());
+}
+
+QString SelectTestFolder()
+{
+    return SelectTestStartFolder(ProjectPath, ProjectDir, RecentProjects(), UserSamplesDir(), QDir::homePath());
 }
 
 void SelectTest()
@@ -150,24 +175,20 @@ void SelectTest()
     TFileDialogOptions options;
     options.Title = Tr(" Select a Test Project File");
     options.Filter = Tr("Test Project Files") + QStringLiteral("|*.QXJ");
-    options.InitialDir = ProjectDir;
+    options.InitialDir = SelectTestFolder();
     options.DefaultExt = QStringLiteral("QXJ");
     options.HelpContext = 90;
+    options.Recent = RecentProjects();
+    options.RecentLabel = Tr("&Recent tests:");
 
-    QString folder = ProjectDir;
-    QString path = ProjectPath;
     QString picked;
     if (ExecuteOpenDialog(options, picked)) {
-        const QFileInfo fi(picked);
-        folder = fi.absolutePath() + u'/';
-        path = ProjectFileFor(fi.absoluteFilePath());
-    }
-    if (path.isEmpty())
+        OpenSelectedProject(picked);
         return;
-    // The real path reaches the file; the name shown is upper-cased. The
-    // compiled test and the executable follow the file's own spelling
-    // (DerivedFilePath).
-    OpenProjectIn(folder, path, BaseName(path).toUpper());
+    }
+    // Cancelled while a project is open: it is read again.
+    if (!ProjectPath.isEmpty())
+        OpenProjectIn(ProjectDir, ProjectPath, BaseName(ProjectPath).toUpper());
 }
 
 void StartNewTest()

@@ -1,6 +1,7 @@
 #include "app/tutorialform.h"
 
 #include "app/tutorial.h"
+#include "model/companions.h"
 #include "model/fileutil.h"
 #include "model/testconfig.h"
 #include "platform/finddialog.h"
@@ -135,7 +136,7 @@ QString MissingTutorialText()
 
 void ShowTutorial()
 {
-    const QString path = ResolveCase(ProgramDir + QString::fromLatin1(TutorialFileName));
+    const QString path = CompanionPath(QString::fromLatin1(TutorialFileName));
     if (!QFileInfo(path).isFile()) {
         ShowError(MissingTutorialText());
         return;

@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -336,13 +337,20 @@ QString ResolveCase(const QString& path)
             const QString base = current.isEmpty() ? QStringLiteral(".") : current;
             QString found;
             int count = 0;
-            const QStringList entries =
-                QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-            for (const QString& e : entries)
-                if (e.compare(part, Qt::CaseInsensitive) == 0) {
-                    found = e;
-                    ++count;
+            // Every name of the folder, read without sorting or looking at
+            // each entry (this runs for every file about to be created).
+            if (DIR* dir = ::opendir(QFile::encodeName(base).constData())) {
+                while (const dirent* d = ::readdir(dir)) {
+                    if (std::strcmp(d->d_name, ".") == 0 || std::strcmp(d->d_name, "..") == 0)
+                        continue;
+                    const QString e = QFile::decodeName(d->d_name);
+                    if (e.compare(part, Qt::CaseInsensitive) == 0) {
+                        found = e;
+                        ++count;
+                    }
                 }
+                ::closedir(dir);
+            }
             if (count != 1) {
                 // Nothing (or more than one entry) matches: keep the
                 // directories found so far and the rest as given, so that a

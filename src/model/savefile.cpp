@@ -204,6 +204,39 @@ void TSaveFile::WriteFrom(QIODevice& in, const QString& inName)
     }
 }
 
+void TSaveFile::WriteFromFile(int fd, const QString& inName)
+{
+    if (FFd < 0)
+        Fail(Tr("write"), EBADF);
+    bool kernel = true;
+    for (;;) {
+        if (kernel) {
+            const ssize_t n = ::copy_file_range(fd, nullptr, FFd, nullptr, size_t(1) << 30, 0);
+            if (n > 0)
+                continue;
+            if (n == 0)
+                return;
+            if (errno == EINTR)
+                continue;
+            if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP || errno == EBADF) {
+                kernel = false;   // not between these files: copy through memory
+                continue;
+            }
+            Fail(Tr("write"), errno);
+        }
+        char buffer[256 * 1024];
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            RaiseInOutError(Tr("read"), inName, SystemReason(errno));
+        }
+        if (got == 0)
+            return;
+        Write(buffer, got);
+    }
+}
+
 QIODevice& TSaveFile::Device()
 {
     if (FFd < 0)

@@ -47,6 +47,10 @@ public:
     // Appends what in holds from its position to its end; a read failure
     // throws EInOutError naming inName.
     void WriteFrom(QIODevice& in, const QString& inName);
+    // Appends what the open file descriptor fd holds from its position to its
+    // end, copied by the kernel where it can (copy_file_range), else through
+    // reads and writes. A read failure throws EInOutError naming inName.
+    void WriteFromFile(int fd, const QString& inName);
     // For writers that stream into a QIODevice (and may seek back to patch a
     // header). Its writes are checked the same way; a failed write returns -1
     // to the writer and is raised again by Commit, so it cannot be missed.

@@ -5,6 +5,7 @@
 #include "platform/testscript.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QRegularExpression>
@@ -13,7 +14,9 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -21,19 +24,72 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 
-QString EitherCase(const QString& pattern)
+const char* const ChosenProperty = "quendraChosenFile";
+
+// Whether each description already names its patterns ("Data Files  *.QXD"),
+// so that the chooser need not repeat them in brackets.
+bool DescriptionsNamePatterns(const QString& filter)
 {
-    QString out;
-    for (QChar c : pattern) {
-        if (c.isLetter() && c.toLower() != c.toUpper())
-            out += QStringLiteral("[%1%2]").arg(c.toLower(), c.toUpper());
-        else
-            out += c;
-    }
-    return out;
+    const QStringList parts = filter.split(u'|');
+    if (parts.size() < 2)
+        return false;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        if (!parts[i].contains(parts[i + 1], Qt::CaseInsensitive))
+            return false;
+    return true;
 }
+
+// The recent files below the chooser. Enter or a double click on an entry
+// chooses it; a single click shows it in the chooser.
+class TRecentList : public QListWidget {
+public:
+    TRecentList(QFileDialog& dialog, const QStringList& files) : QListWidget(&dialog), FDialog(dialog)
+    {
+        setObjectName(QStringLiteral("RecentList"));
+        for (const QString& file : files) {
+            const QFileInfo fi(file);
+            auto* item = new QListWidgetItem(
+                QStringLiteral("%1 \u2014 %2").arg(fi.fileName(), QDir::toNativeSeparators(fi.absolutePath())), this);
+            item->setData(Qt::UserRole, fi.absoluteFilePath());
+            item->setToolTip(QDir::toNativeSeparators(fi.absoluteFilePath()));
+        }
+        setMaximumHeight(sizeHintForRow(0) * 4 + 2 * frameWidth() + 4);
+        connect(this, &QListWidget::itemActivated, this, &TRecentList::Choose);
+        connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+            const QFileInfo fi(item->data(Qt::UserRole).toString());
+            FDialog.setDirectory(fi.absolutePath());
+            FDialog.selectFile(fi.fileName());
+        });
+    }
+
+    void Choose(QListWidgetItem* item)
+    {
+        if (!item)
+            return;
+        FDialog.setProperty(ChosenProperty, item->data(Qt::UserRole).toString());
+        static_cast<QDialog&>(FDialog).done(QDialog::Accepted);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        // Enter chooses the entry here, not through the chooser's own
+        // default button.
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && currentItem()) {
+            Choose(currentItem());
+            e->accept();
+            return;
+        }
+        QListWidget::keyPressEvent(e);
+    }
+
+private:
+    QFileDialog& FDialog;
+};
 
 // Hides the files that are neither executable nor matching the patterns
 // while the executables filter is the dialog's current one.
@@ -70,6 +126,8 @@ private:
 bool RunFileDialog(const TFileDialogOptions& o, QString& fileName, bool save)
 {
     if (TestScript::Active()) {
+        if (!save)
+            TestScript::Log(QStringLiteral("open-request"), o.InitialDir + u'|' + o.Recent.join(u';'));
         QVariant v;
         if (!TestScript::TakeAnswer(save ? QStringLiteral("save") : QStringLiteral("open"), v) || !v.isValid())
             return false;
@@ -80,39 +138,70 @@ bool RunFileDialog(const TFileDialogOptions& o, QString& fileName, bool save)
             fileName += u'.' + o.DefaultExt;
         return true;
     }
-    QFileDialog dlg(QApplication::activeWindow(), o.Title, o.InitialDir);
-    dlg.setObjectName(save ? QStringLiteral("SaveDialog") : QStringLiteral("OpenDialog"));
-    dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    std::unique_ptr<QFileDialog> dlg(CreateFileDialog(o, save, QApplication::activeWindow()));
+    if (ShowModal(*dlg) != QDialog::Accepted)
+        return false;
+    const QString chosen = ChosenFile(*dlg);
+    if (!chosen.isEmpty()) {
+        fileName = chosen;
+        return true;
+    }
+    if (dlg->selectedFiles().isEmpty())
+        return false;
+    fileName = QFileInfo(dlg->selectedFiles().first()).absoluteFilePath();
+    return true;
+}
+
+} // namespace
+
+QFileDialog* CreateFileDialog(const TFileDialogOptions& o, bool save, QWidget* parent)
+{
+    auto* dlg = new QFileDialog(parent, o.Title, o.InitialDir);
+    dlg->setObjectName(save ? QStringLiteral("SaveDialog") : QStringLiteral("OpenDialog"));
+    dlg->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg->setOption(QFileDialog::DontUseNativeDialog, true);
+    // Patterns match file names whatever their letter case.
+    dlg->setFilter(dlg->filter() & ~QDir::CaseSensitive);
     QStringList filters = QtNameFilters(o.Filter);
     if (o.ExecutablesInFirstFilter && !filters.isEmpty()) {
         // The names of the first filter are matched by the proxy, with the
         // executable bit; the dialog itself lets every name through.
         const QStringList parts = o.Filter.split(u'|');
-        auto* proxy = new TExecutableFilter(parts.value(1).split(u';', Qt::SkipEmptyParts), &dlg);
-        dlg.setProxyModel(proxy);
+        auto* proxy = new TExecutableFilter(parts.value(1).split(u';', Qt::SkipEmptyParts), dlg);
+        dlg->setProxyModel(proxy);
         filters[0] = parts.value(0) + QStringLiteral(" (*)");
-        QObject::connect(&dlg, &QFileDialog::filterSelected, proxy, [proxy, first = filters[0]](const QString& f) {
+        QObject::connect(dlg, &QFileDialog::filterSelected, proxy, [proxy, first = filters[0]](const QString& f) {
             proxy->Active = f == first;
             proxy->Refilter();
         });
     }
-    if (!filters.isEmpty())
-        dlg.setNameFilters(filters);
+    if (!filters.isEmpty()) {
+        dlg->setOption(QFileDialog::HideNameFilterDetails, DescriptionsNamePatterns(o.Filter));
+        dlg->setNameFilters(filters);
+    }
     if (!o.DefaultExt.isEmpty())
-        dlg.setDefaultSuffix(o.DefaultExt);
+        dlg->setDefaultSuffix(o.DefaultExt);
     if (!o.FileName.isEmpty())
-        dlg.selectFile(o.FileName);
+        dlg->selectFile(o.FileName);
     if (o.HelpContext > 0)
-        SetHelpContext(&dlg, o.HelpContext);
-    if (ShowModal(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return false;
-    fileName = QFileInfo(dlg.selectedFiles().first()).absoluteFilePath();
-    return true;
+        SetHelpContext(dlg, o.HelpContext);
+    auto* grid = qobject_cast<QGridLayout*>(dlg->layout());
+    if (!save && !o.Recent.isEmpty() && grid) {
+        auto* list = new TRecentList(*dlg, o.Recent);
+        const QString caption = o.RecentLabel.isEmpty() ? QApplication::translate("Dialogs", "&Recent:") : o.RecentLabel;
+        auto* label = new QLabel(caption, dlg);
+        label->setObjectName(QStringLiteral("RecentLabel"));
+        label->setBuddy(list);
+        list->setAccessibleName(QString(caption).remove(u'&').remove(u':').trimmed());
+        const int row = grid->rowCount();
+        grid->addWidget(label, row, 0, Qt::AlignTop);
+        grid->addWidget(list, row, 1, 1, grid->columnCount() - 1);
+    }
+    return dlg;
 }
 
-} // namespace
+QString ChosenFile(const QFileDialog& dialog) { return dialog.property(ChosenProperty).toString(); }
 
 QStringList QtNameFilters(const QString& filter)
 {
@@ -121,7 +210,7 @@ QStringList QtNameFilters(const QString& filter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns;
         for (const QString& p : parts[i + 1].split(u';', Qt::SkipEmptyParts))
-            patterns << (p.trimmed() == u"*.*" ? QStringLiteral("*") : EitherCase(p.trimmed()));
+            patterns << (p.trimmed() == u"*.*" ? QStringLiteral("*") : p.trimmed());
         out << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(u' '));
     }
     return out;

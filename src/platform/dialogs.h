@@ -14,19 +14,32 @@ struct TFileDialogOptions {
     QString DefaultExt;    // without the dot
     QString FileName;      // initial file name
     int HelpContext = 0;
+    // Files offered in a list below the chooser (open dialogs): picking one
+    // chooses it. RecentLabel is the list's caption ("&Recent tests:").
+    QStringList Recent;
+    QString RecentLabel;
     // The first filter shows only folders and files with the executable bit
     // (or matching its patterns): programs on Linux have no extension.
     bool ExecutablesInFirstFilter = false;
 };
 
-// Channel "open". True with the chosen file's full path.
+// Channel "open". True with the chosen file's full path. In tests the
+// request is logged on channel "open-request" as "InitialDir|recent;recent".
 bool ExecuteOpenDialog(const TFileDialogOptions& options, QString& fileName);
 // Channel "save". True with the chosen file's full path (default extension added).
 bool ExecuteSaveDialog(const TFileDialogOptions& options, QString& fileName);
 
-// "Text|*.TXT|All|*.*" as Qt name filters, each pattern matching either case:
-// "Text (*.[tT][xX][tT])".
+// "Text|*.TXT|All|*.*" as Qt name filters: "Text (*.TXT)", "All (*)". The
+// chooser matches them whatever the letter case of a file name.
 QStringList QtNameFilters(const QString& filter);
+
+// The chooser a real run shows, not yet shown (tests build it to look at
+// it). Its recent list is the child "RecentList"; activating an entry
+// accepts the dialog with that file, which ChosenFile then gives.
+class QFileDialog;
+class QWidget;
+QFileDialog* CreateFileDialog(const TFileDialogOptions& options, bool save, QWidget* parent);
+QString ChosenFile(const QFileDialog& dialog);
 
 // ---- printing ----
 class QPrinter;

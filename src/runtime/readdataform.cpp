@@ -174,8 +174,10 @@ void TReadDataForm::BitBtn1Click()
 
 void TReadDataForm::BitBtn4Click() { ShowHelp(HelpContext); }
 
-void AnalyzeResults()
+void AnalyzeResults(const QString& fileName)
 {
     TReadDataForm form(QApplication::activeWindow());
+    if (!fileName.isEmpty() && !form.LoadFile(fileName))
+        return;
     ShowModal(form);
 }

@@ -48,5 +48,6 @@ private:
     void CentreButtons();
 };
 
-// Opens the results reader (modal).
-void AnalyzeResults();
+// Opens the results reader (modal). With a file name it opens on that file;
+// a file that cannot be read is reported and the reader is not shown.
+void AnalyzeResults(const QString& fileName = QString());

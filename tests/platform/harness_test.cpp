@@ -176,9 +176,9 @@ TEST_F(HarnessTest, CommonDialogsTakeScriptedAnswers)
     EXPECT_TRUE(Failures[0].contains(QStringLiteral("open")));
 
     EXPECT_EQ(QtNameFilters(QStringLiteral("Test Project Files|*.QXJ")),
-              QStringList({"Test Project Files (*.[qQ][xX][jJ])"}));
+              QStringList({"Test Project Files (*.QXJ)"}));
     EXPECT_EQ(QtNameFilters(QStringLiteral("Pictures|*.BMP;*.JPG|All|*.*")),
-              QStringList({"Pictures (*.[bB][mM][pP] *.[jJ][pP][gG])", "All (*)"}));
+              QStringList({"Pictures (*.BMP *.JPG)", "All (*)"}));
 }
 
 TEST_F(HarnessTest, OpenDocumentResolvesFilesAndKeepsAddresses)
