@@ -114,10 +114,3 @@ void OpenDocument(const QString& path)
     }
     QDesktopServices::openUrl(url);
 }
-
-void NotAvailableYet(const QString& command)
-{
-    QString c = command;
-    c.remove(u'&');
-    ShowInfo(QApplication::translate("Messages", "%1: not available yet.").arg(c));
-}

@@ -16,7 +16,5 @@ int YesNoCancel(const QString& text, const QString& title = QStringLiteral("Conf
 // reports nothing.
 void OpenDocument(const QString& path);
 
-// Information box for a command whose part of the program is not built yet.
-void NotAvailableYet(const QString& command);
 
 extern const char* const ColourWarningText;
