@@ -21,12 +21,8 @@ QString ProposeFileName(const QString& remembered, const QString& mask1, const Q
     QString name = remembered;
     if (!name.isEmpty() && !ProjectFileExists(name))
         name.clear();
-    if (name.isEmpty()) {
-        if (mask2.isEmpty())
-            FindProjectFile(mask1, name);
-        else
-            FindProjectFileEither(mask1, mask2, name);
-    }
+    if (name.isEmpty())
+        name = FirstProjectFile(mask2.isEmpty() ? QStringList{mask1} : QStringList{mask1, mask2});
     return name;
 }
 

@@ -1,4 +1,5 @@
 #include "presentation/getmediaform.h"
+#include "presentation/projectfilepick.h"
 
 #include "model/errors.h"
 #include "model/fileutil.h"
@@ -144,12 +145,10 @@ void TGetMediaForm::RefreshLists()
         slot.List->clear();
         if (ProjectDir.isEmpty())
             continue;
-        // QDir matches name filters ignoring letter case unless told otherwise.
-        QDir dir(ProjectDir);
-        QStringList names = dir.entryList(slot.Masks, QDir::Files, QDir::Name | QDir::IgnoreCase);
+        QStringList names = MatchingProjectFiles(slot.Masks);
         if (slot.Executables) {
             // Programs on Linux have no extension: their executable bit says it.
-            for (const QString& n : dir.entryList(QDir::Files | QDir::Executable, QDir::Name))
+            for (const QString& n : QDir(ProjectDir).entryList(QDir::Files | QDir::Executable, QDir::Name))
                 if (!names.contains(n))
                     names << n;
             names.sort(Qt::CaseInsensitive);
@@ -206,11 +205,8 @@ void TGetMediaForm::FindFileClick(int index)
         candidate = QFileInfo(now).fileName();
     RefreshLists();
     // Nothing chosen yet: the first project file of the kind.
-    for (int i = 0; candidate.isEmpty() && i < slot.Fallbacks.size(); ++i) {
-        QString found;
-        if (FindProjectFile(slot.Fallbacks.at(i), found))
-            candidate = found;
-    }
+    if (candidate.isEmpty())
+        candidate = FirstProjectFile(slot.Fallbacks);
     if (candidate.isEmpty() && slot.Executables && slot.List->count() > 0)
         candidate = slot.List->item(0)->text();
     slot.Edit->setText(candidate);

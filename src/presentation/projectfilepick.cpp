@@ -14,18 +14,15 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("ProjectFiles", text); }
 
-QStringList MatchingFiles(const QStringList& patterns)
+} // namespace
+
+QStringList MatchingProjectFiles(const QStringList& patterns)
 {
     if (ProjectDir.isEmpty())
         return {};
-    QDir dir(ProjectDir);
-    dir.setNameFilters(patterns);
-    dir.setFilter(QDir::Files);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    return dir.entryList();
+    // QDir matches name filters ignoring letter case unless told otherwise.
+    return QDir(ProjectDir).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
-
-} // namespace
 
 QListWidget* MakeProjectFileList(QWidget* parent, const char* name, const QString& accessible)
 {
@@ -39,7 +36,7 @@ QListWidget* MakeProjectFileList(QWidget* parent, const char* name, const QStrin
 void FillProjectFileList(QListWidget* list, const QStringList& patterns)
 {
     list->clear();
-    list->addItems(MatchingFiles(patterns));
+    list->addItems(MatchingProjectFiles(patterns));
 }
 
 QString FirstProjectFile(const QStringList& patterns)

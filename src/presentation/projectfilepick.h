@@ -14,6 +14,9 @@ class QWidget;
 
 // A list box of project files, named and accessible.
 QListWidget* MakeProjectFileList(QWidget* parent, const char* name, const QString& accessible);
+// The bare names of the project directory's files that match one of the
+// patterns (letter case ignored), sorted by name; empty without a project.
+QStringList MatchingProjectFiles(const QStringList& patterns);
 // Fills the list with the bare names of the project directory's files that
 // match one of the patterns (letter case ignored), sorted by name.
 void FillProjectFileList(QListWidget* list, const QStringList& patterns);
